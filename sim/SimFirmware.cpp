@@ -225,7 +225,9 @@ std::vector<uint8_t> SimFirmware::Reply(uint8_t echo, const uint8_t* request, co
     reply[5] = request[5];
     reply[6] = request[6];
     reply[7] = answer.status;
-    std::memcpy(reply.data() + 8, answer.data.data(), std::min<size_t>(answer.data.size(), DeviceProtocol::kMaxPayload));
+    if (!answer.data.empty())
+        std::memcpy(reply.data() + 8, answer.data.data(),
+                    std::min<size_t>(answer.data.size(), DeviceProtocol::kMaxPayload));
     const uint16_t sum = DeviceProtocol::Checksum(reply.data());
     reply[1] = static_cast<uint8_t>(sum);
     reply[2] = static_cast<uint8_t>(sum >> 8);
