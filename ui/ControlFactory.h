@@ -13,10 +13,9 @@ class Control;
 // layouts; nullptr lets the factory decide.
 class ControlFactoryCallback {
 public:
+    virtual ~ControlFactoryCallback() = default;
     virtual Control* CreateControl(std::string_view tag) = 0;
 
-protected:
-    ~ControlFactoryCallback() = default;
 };
 
 // Makes controls by layout tag, compared without regard to case: the

@@ -32,6 +32,12 @@ EventLoop::TimerId HeadlessLoop::StartTimer(uint32_t intervalMs, std::function<v
 
 void HeadlessLoop::StopTimer(TimerId id) { timers_.erase(id); }
 
+size_t HeadlessLoop::PendingTasks() const
+{
+    std::lock_guard guard(lock_);
+    return tasks_.size();
+}
+
 bool HeadlessLoop::RunOneTask()
 {
     std::function<void()> task;

@@ -16,7 +16,9 @@ namespace ui {
 // AdvanceBy() or when a running loop has nothing else to do (it then jumps to
 // the next timer), so timers and posted tasks run in a fixed order: posted
 // tasks first, in posting order, then timers by due time (ties by start
-// order). Tasks posted from other threads wake a waiting loop.
+// order). Tasks posted from other threads wake a waiting loop; a running
+// loop with a timer pending jumps to it instead of waiting, so tests that
+// involve other threads wait for them with WaitUntil().
 class HeadlessLoop : public EventLoop {
 public:
     explicit HeadlessLoop(std::shared_ptr<VirtualClock> clock = std::make_shared<VirtualClock>());
@@ -42,6 +44,8 @@ public:
     // from other threads, until ready() answers true; answers ready().
     bool WaitUntil(const std::function<bool()>& ready, int realTimeoutMs = 5000);
     size_t ActiveTimers() const { return timers_.size(); }
+    // Posted tasks not run yet; callable from any thread.
+    size_t PendingTasks() const;
     // How long (real time) a running loop with nothing to do waits for other
     // threads before it gives up, and how far (virtual time) one run may
     // move the clock; both end runaway tests instead of hanging them.

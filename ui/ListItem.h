@@ -11,6 +11,7 @@ namespace ui {
 // selects and activates it.
 class ListItem {
 public:
+    virtual ~ListItem() = default;
     ListOwner* GetOwner() const { return owner_; }
     void SetOwner(ListOwner* owner) { owner_ = owner; }
     int GetIndex() const { return index_; }
@@ -21,8 +22,6 @@ public:
     virtual bool Select(bool selected = true) = 0;
     virtual Control* AsControl() = 0;
 
-protected:
-    ~ListItem() = default;
     // Handles a row event; false when the row has nothing to do with it.
     bool HandleRowEvent(Control& row, UiEvent& event);
     void PaintRowBackground(Control& row, Canvas& canvas, uint32_t ownColour) const;

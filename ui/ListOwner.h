@@ -9,6 +9,7 @@ class Control;
 // What a list or combo offers the rows it holds.
 class ListOwner {
 public:
+    virtual ~ListOwner() = default;
     virtual const ListItemStyle& GetItemStyle() const = 0;
     virtual int GetCurSel() const = 0;
     // Selects row `index` (-1 clears); "itemselect" goes out when notify is
@@ -18,8 +19,6 @@ public:
     virtual void ItemClicked(Control* row) = 0;
     virtual void ItemActivated(Control* row) = 0;
 
-protected:
-    ~ListOwner() = default;
 };
 
 } // namespace ui

@@ -23,20 +23,18 @@ struct Notification {
 
 class NotifyReceiver {
 public:
+    virtual ~NotifyReceiver() = default;
     virtual void Notify(Notification& notification) = 0;
 
-protected:
-    ~NotifyReceiver() = default;
 };
 
 // Sees every message of a window before the window's own handler; setting
 // handled stops it there.
 class MessageFilter {
 public:
+    virtual ~MessageFilter() = default;
     virtual LResult MessageHandler(MessageId message, WParam wParam, LParam lParam, bool& handled) = 0;
 
-protected:
-    ~MessageFilter() = default;
 };
 
 } // namespace ui
