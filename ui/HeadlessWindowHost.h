@@ -38,7 +38,7 @@ public:
     void ShowToolTip(const std::string& title, const std::string& text, Point at) override;
     void HideToolTip() override { toolTip_.clear(); toolTipTitle_.clear(); }
     void BeginTextEdit(Edit&) override {}
-    void EndTextEdit() override {}
+    void EndTextEdit(bool) override {}
     Edit* EditingControl() const override { return nullptr; }
     void UpdateTextEdit(Edit&) override {}
     void WindowAttributesChanged() override {}

@@ -448,7 +448,7 @@ void PaintManager::ReapControl(Control* control)
     if (toolTipControl_ == control)
         StopToolTip();
     if (host_ && host_->EditingControl() == control)
-        host_->EndTextEdit();
+        host_->EndTextEdit(false);
     KillTimers(control);
 }
 

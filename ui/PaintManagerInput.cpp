@@ -248,7 +248,7 @@ void PaintManager::SetFocus(Control* control)
     if (old) {
         // The native editor hands its text back before the edit hears it lost the focus.
         if (host_ && host_->EditingControl() == old)
-            host_->EndTextEdit();
+            host_->EndTextEdit(true);
         UiEvent kill = MakeEvent(EventType::KillFocus, old, lastPointer_, 0);
         Dispatch(old, kill);
     }

@@ -51,9 +51,10 @@ public:
     virtual void ShowToolTip(const std::string& title, const std::string& text, Point at) = 0;
     virtual void HideToolTip() = 0;
     // A native editor over the edit control while it has the focus; the host
-    // hands the typed text back through Edit::SetTextFromHost.
+    // hands the typed text back through Edit::SetTextFromHost. Ending without
+    // commit drops the editor only (the control is going away).
     virtual void BeginTextEdit(Edit& edit) = 0;
-    virtual void EndTextEdit() = 0;
+    virtual void EndTextEdit(bool commit) = 0;
     virtual Edit* EditingControl() const = 0;
     // The control's text changed from the program while it is being edited.
     virtual void UpdateTextEdit(Edit& edit) = 0;
