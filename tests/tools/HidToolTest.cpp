@@ -1,7 +1,7 @@
 #include "sim/SimDescriptors.h"
 #include "tests/device/SysfsFixture.h"
 #include "tests/support/CaseName.h"
-#include "tools/HidTool.h"
+#include "tools/hidtool/HidTool.h"
 
 #include <gtest/gtest.h>
 #include <sstream>

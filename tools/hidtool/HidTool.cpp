@@ -1,4 +1,4 @@
-#include "tools/HidTool.h"
+#include "tools/hidtool/HidTool.h"
 
 #include "device/DeviceProtocol.h"
 #include "device/HidBackendRegistry.h"

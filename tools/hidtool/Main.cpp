@@ -1,5 +1,5 @@
 #include "base/Trace.h"
-#include "tools/HidTool.h"
+#include "tools/hidtool/HidTool.h"
 
 #include <iostream>
 

@@ -1,0 +1,121 @@
+#include "ui/List.h"
+
+#include "ui/ListItem.h"
+#include "ui/PaintManager.h"
+
+namespace ui {
+
+ListItem* AsListItem(Control* control) { return dynamic_cast<ListItem*>(control); }
+
+List::List() { EnableScrollBar(true, false); }
+
+std::string_view List::GetClass() const { return "ListUI"; }
+
+bool List::IsClass(std::string_view name) const { return MatchesClass(name, "List") || VerticalLayout::IsClass(name); }
+
+void List::Reindex()
+{
+    for (int i = 0; i < GetCount(); ++i)
+        if (ListItem* item = AsListItem(GetItemAt(i)))
+            item->SetIndex(i);
+}
+
+bool List::AddAt(Control* control, int index)
+{
+    if (ListItem* item = AsListItem(control)) {
+        item->SetOwner(this);
+        if (control->GetFixedHeight() == 0 && style_.itemHeight > 0)
+            control->SetFixedHeight(style_.itemHeight);
+    }
+    if (!VerticalLayout::AddAt(control, index))
+        return false;
+    if (current_ >= index)
+        ++current_;
+    Reindex();
+    return true;
+}
+
+bool List::Remove(Control* control, bool doNotDestroy)
+{
+    int index = GetItemIndex(control);
+    if (index < 0)
+        return false;
+    if (ListItem* item = AsListItem(control))
+        item->SetOwner(nullptr);
+    if (!VerticalLayout::Remove(control, doNotDestroy))
+        return false;
+    if (index == current_)
+        current_ = -1;
+    else if (index < current_)
+        --current_;
+    Reindex();
+    return true;
+}
+
+void List::RemoveAll()
+{
+    VerticalLayout::RemoveAll();
+    current_ = -1;
+}
+
+bool List::SelectItem(int index, bool takeFocus, bool notify)
+{
+    if (index == current_)
+        return true;
+    ListItem* next = nullptr;
+    if (index >= 0) {
+        next = AsListItem(GetItemAt(index));
+        if (!next || !next->AsControl()->IsVisible() || !next->AsControl()->IsEnabled())
+            return false;
+    }
+    if (ListItem* old = AsListItem(GetItemAt(current_)))
+        old->Select(false);
+    const int old = current_;
+    current_ = index;
+    if (next) {
+        next->Select(true);
+        EnsureVisible(next->AsControl());
+    }
+    if (takeFocus)
+        SetFocus();
+    if (notify)
+        Notify("itemselect", static_cast<WParam>(current_), old);
+    return true;
+}
+
+void List::ItemClicked(Control* row)
+{
+    if (manager_)
+        manager_->SendNotify(row, "itemclick");
+}
+
+void List::ItemActivated(Control* row)
+{
+    if (manager_)
+        manager_->SendNotify(row, "itemactivate");
+}
+
+void List::DoEvent(UiEvent& event)
+{
+    if (event.type == EventType::KeyDown && (event.key == Key::Up || event.key == Key::Down)) {
+        const int step = event.key == Key::Up ? -1 : 1;
+        for (int i = current_ + step; i >= 0 && i < GetCount(); i += step)
+            if (SelectItem(i, true, true))
+                break;
+        return;
+    }
+    VerticalLayout::DoEvent(event);
+}
+
+bool List::SetAttribute(std::string_view name, std::string_view value)
+{
+    bool known = false;
+    bool ok = style_.SetAttribute(name, value, known);
+    if (known) {
+        Invalidate();
+        return ok;
+    }
+    return VerticalLayout::SetAttribute(name, value);
+}
+
+} // namespace ui
