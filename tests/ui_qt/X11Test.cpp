@@ -1,5 +1,7 @@
 #include "tests/support/TempFolder.h"
 #include "tests/ui_qt/XvfbSession.h"
+#include "ui/Combo.h"
+#include "ui/ComboDropWindow.h"
 #include "ui/Edit.h"
 #include "ui/ResourceManager.h"
 #include "ui/WindowImplBase.h"
@@ -73,7 +75,7 @@ protected:
         ASSERT_NE(shared, nullptr);
         platform = shared;
         ui::ResourceManager::Instance().SetSkinFolder(skin.path());
-        std::ofstream(skin / "e2e.xml") << R"(<Window size="400,200" caption="0,0,0,30">
+        std::ofstream(skin / "e2e.xml") << R"(<Window size="400,200" caption="0,0,0,30" sizebox="4,4,4,4" mininfo="300,150">
             <Font name="DejaVu Sans" size="14"/>
             <VerticalLayout bkcolor="#FF121419" inset="10,40,10,10" childpadding="10">
               <Button name="ok_btn" height="40" text="OK" bkcolor="#FF242832" textcolor="#FFE6E8EB"/>
@@ -127,7 +129,7 @@ TEST_F(X11, ClicksAndTypingReachTheControls)
     EXPECT_EQ(image.pixelColor(5, 5), QColor(0x12, 0x14, 0x19));
 }
 
-TEST_F(X11, ScreensAndCentring)
+TEST_F(X11, ScreensCentringAndDragging)
 {
     ui::ScreenInfo screen = platform->ScreenNearest({0, 0, 10, 10});
     EXPECT_EQ(screen.rect, (ui::Rect{0, 0, 1280, 1024}));
@@ -137,6 +139,25 @@ TEST_F(X11, ScreensAndCentring)
     window->CenterWindow();
     ASSERT_TRUE(Pump([&] { return window->GetWindowRect().left == 440; }, 2000)) << window->GetWindowRect().left;
     EXPECT_EQ(window->GetWindowRect().top, 412);
+
+    // The caption area moves the window, the border sizes it (not below mininfo).
+    auto drag = [](ui::Point from, int dx, int dy) {
+        XvfbSession::Run("xdotool mousemove " + std::to_string(from.x) + " " + std::to_string(from.y) +
+                         " mousedown 1 mousemove_relative -- " + std::to_string(dx / 2) + " " + std::to_string(dy / 2) +
+                         " mousemove_relative -- " + std::to_string(dx - dx / 2) + " " + std::to_string(dy - dy / 2) +
+                         " mouseup 1");
+    };
+    drag(window->ClientToScreen({200, 15}), 50, 30);
+    ASSERT_TRUE(Pump([&] { return window->GetWindowRect().left == 490; }, 2000)) << window->GetWindowRect().left;
+    EXPECT_EQ(window->GetWindowRect().top, 442);
+    EXPECT_TRUE(window->seen.empty()) << "a caption drag is no click";
+    drag(window->ClientToScreen({398, 198}), 40, 20);
+    ASSERT_TRUE(Pump([&] { return window->GetWindowRect().Width() == 440; }, 2000)) << window->GetWindowRect().Width();
+    EXPECT_EQ(window->GetWindowRect().Height(), 220);
+    EXPECT_TRUE(Pump([&] { return window->GetPaintManager().GetClientSize().cx == 440; }, 2000));
+    drag(window->ClientToScreen({438, 218}), -300, -300);
+    ASSERT_TRUE(Pump([&] { return window->GetWindowRect().Width() == 300; }, 2000)) << window->GetWindowRect().Width();
+    EXPECT_EQ(window->GetWindowRect().Height(), 150);
 }
 
 TEST_F(X11, TrayIconReportsClicks)
@@ -173,6 +194,54 @@ TEST_F(X11, TrayIconReportsClicks)
     Click(centre, 3);
     ASSERT_TRUE(Pump([&] { return window->tray.size() >= 2; })) << "no right click";
     EXPECT_EQ(window->tray.back(), static_cast<ui::LParam>(ui::Msg::RightButtonUp));
+}
+
+} // namespace
+
+namespace {
+
+class PopupWindow : public RealWindow {
+public:
+    std::string GetSkinFile() override { return "popup.xml"; }
+};
+
+TEST_F(X11, ComboDropDownClosesOnChoiceOutsideClickAndEscape)
+{
+    std::ofstream(skin / "popup.xml") << R"(<Window size="300,240">
+        <Font name="DejaVu Sans" size="14"/>
+        <VerticalLayout bkcolor="#FF121419" inset="10,10,10,10" childpadding="10">
+          <Combo name="combo" height="30" itemheight="30" bkcolor="#FF242832">
+            <ListLabelElement name="first" text="First"/><ListLabelElement name="second" text="Second"/>
+          </Combo>
+          <Control name="empty"/>
+        </VerticalLayout></Window>)";
+    auto popupWindow = std::make_unique<PopupWindow>();
+    PopupWindow& w = *popupWindow;
+    window = std::move(popupWindow);
+    ASSERT_TRUE(w.Create({}, "combo", ui::WindowStyle::Popup | ui::WindowStyle::Visible, 0, 200, 200, 300, 240));
+    ASSERT_TRUE(Pump([&] { return w.GetPaintManager().HasPainted(); }));
+    auto* combo = static_cast<ui::Combo*>(w.GetPaintManager().FindControl("combo"));
+
+    Click(CentreOf("combo"));
+    ASSERT_TRUE(Pump([&] { return combo->GetDropDown() && combo->GetDropDown()->IsVisible(); })) << "no drop-down";
+    ui::ComboDropWindow* drop = combo->GetDropDown();
+    ASSERT_TRUE(Pump([&] { return drop->GetPaintManager().HasPainted(); }));
+    const ui::Rect row = drop->GetPaintManager().FindControl("second")->GetPos();
+    Click(drop->ClientToScreen({(row.left + row.right) / 2, (row.top + row.bottom) / 2}));
+    ASSERT_TRUE(Pump([&] { return !combo->GetDropDown(); })) << "choosing did not close it";
+    EXPECT_EQ(combo->GetCurSel(), 1);
+    EXPECT_TRUE(w.Saw("itemselect:combo"));
+
+    Click(CentreOf("combo"));
+    ASSERT_TRUE(Pump([&] { return combo->GetDropDown() && combo->GetDropDown()->IsVisible(); }));
+    Click(CentreOf("empty"));
+    ASSERT_TRUE(Pump([&] { return !combo->GetDropDown(); })) << "a click outside did not close it";
+
+    Click(CentreOf("combo"));
+    ASSERT_TRUE(Pump([&] { return combo->GetDropDown() && combo->GetDropDown()->IsVisible(); }));
+    XvfbSession::Run("xdotool key Escape");
+    ASSERT_TRUE(Pump([&] { return !combo->GetDropDown(); })) << "Escape did not close it";
+    EXPECT_EQ(combo->GetCurSel(), 1);
 }
 
 } // namespace

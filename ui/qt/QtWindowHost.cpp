@@ -12,6 +12,8 @@
 #include <QScreen>
 #include <QToolTip>
 #include <QWindow>
+#include <algorithm>
+#include <vector>
 
 namespace ui {
 
@@ -30,7 +32,24 @@ Qt::WindowFlags FlagsFor(const WindowCreateInfo& info)
     return flags;
 }
 
+std::vector<QtWindowHost*>& Popups()
+{
+    static std::vector<QtWindowHost*> popups;
+    return popups;
+}
+
 } // namespace
+
+bool QtWindowHost::ClosePopupsExcept(const QtWindowHost* keep)
+{
+    bool closed = false;
+    for (QtWindowHost* popup : Popups()) {
+        if (popup == keep || !popup->IsVisible())
+            continue;
+        closed = PostMessage(popup->window_.GetHandle(), Msg::Activate, 0, 0) || closed;
+    }
+    return closed;
+}
 
 QtWindowHost::QtWindowHost(WindowImplBase& window, const WindowCreateInfo& info, QtEventLoop& loop)
     : window_(window), loop_(loop), widget_(new QtWindowWidget(*this, FlagsFor(info))), popup_(info.popup)
@@ -38,6 +57,8 @@ QtWindowHost::QtWindowHost(WindowImplBase& window, const WindowCreateInfo& info,
     widget_->setWindowTitle(QString::fromStdString(info.title));
     widget_->setGeometry(info.rect.left, info.rect.top, std::max(info.rect.Width(), 1), std::max(info.rect.Height(), 1));
     widget_->winId();
+    if (popup_)
+        Popups().push_back(this);
     if (WindowImplBase* owner = WindowRegistry::Instance().Find(info.owner))
         if (auto* ownerHost = dynamic_cast<QtWindowHost*>(owner->GetHost()))
             widget_->windowHandle()->setTransientParent(ownerHost->widget_->windowHandle());
@@ -58,6 +79,8 @@ QtWindowHost::QtWindowHost(WindowImplBase& window, const WindowCreateInfo& info,
 
 QtWindowHost::~QtWindowHost()
 {
+    auto& popups = Popups();
+    popups.erase(std::remove(popups.begin(), popups.end(), this), popups.end());
     overlay_.reset();
     widget_->Detach();
     widget_->hide();

@@ -48,6 +48,11 @@ public:
     QtWindowWidget& Widget() { return *widget_; }
     bool IsPopup() const { return popup_; }
     QtTextEditOverlay* Overlay() const { return overlay_.get(); }
+    // Tells the open popups (drop-downs, menus) other than keep that they
+    // lost the pointer, so they close; false when none was open. Used when
+    // input reaches another window, so popups close even where the display
+    // gives no pointer grab.
+    static bool ClosePopupsExcept(const QtWindowHost* keep);
 
 private:
     WindowImplBase& window_;

@@ -136,11 +136,27 @@ void QtWindowWidget::mousePressEvent(QMouseEvent* event)
     if (!host_)
         return;
     const QPoint pt = event->position().toPoint();
+    // A popup holds the pointer while open: a press outside it lands here
+    // and closes it (Qt's own handling), as does a press in another window.
+    if (host_->IsPopup() && !rect().contains(pt)) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    if (!host_->IsPopup() && QtWindowHost::ClosePopupsExcept(host_)) {
+        ignoreRelease_ = true;
+        return;
+    }
     if (event->button() == Qt::LeftButton) {
-        if (Qt::Edges edges = BorderAt(pt); edges && windowHandle()->startSystemResize(edges))
+        const Qt::Edges edges = BorderAt(pt);
+        if (edges || InCaption(pt)) {
+            if (edges ? windowHandle()->startSystemResize(edges) : windowHandle()->startSystemMove())
+                return;
+            dragging_ = true;
+            dragEdges_ = edges;
+            dragStart_ = event->globalPosition().toPoint();
+            dragGeometry_ = geometry();
             return;
-        if (InCaption(pt) && windowHandle()->startSystemMove())
-            return;
+        }
         host_->Manager().OnButtonDown(ToPoint(event->position()), Modifiers(event->modifiers()));
     } else if (event->button() == Qt::RightButton) {
         host_->Manager().OnRightButtonDown(ToPoint(event->position()), Modifiers(event->modifiers()));
@@ -148,10 +164,39 @@ void QtWindowWidget::mousePressEvent(QMouseEvent* event)
     AfterInput();
 }
 
+void QtWindowWidget::DragTo(const QPoint& global)
+{
+    const QPoint delta = global - dragStart_;
+    if (!dragEdges_) {
+        move(dragGeometry_.topLeft() + delta);
+        return;
+    }
+    QRect g = dragGeometry_;
+    const QSize least = minimumSize().expandedTo(QSize(1, 1));
+    if (dragEdges_ & Qt::LeftEdge)
+        g.setLeft(std::min(g.left() + delta.x(), g.right() - least.width() + 1));
+    if (dragEdges_ & Qt::RightEdge)
+        g.setRight(std::max(g.right() + delta.x(), g.left() + least.width() - 1));
+    if (dragEdges_ & Qt::TopEdge)
+        g.setTop(std::min(g.top() + delta.y(), g.bottom() - least.height() + 1));
+    if (dragEdges_ & Qt::BottomEdge)
+        g.setBottom(std::max(g.bottom() + delta.y(), g.top() + least.height() - 1));
+    setGeometry(g);
+}
+
 void QtWindowWidget::mouseReleaseEvent(QMouseEvent* event)
 {
     if (!host_)
         return;
+    if (dragging_ && event->button() == Qt::LeftButton) {
+        DragTo(event->globalPosition().toPoint());
+        dragging_ = false;
+        return;
+    }
+    if (ignoreRelease_) {
+        ignoreRelease_ = false;
+        return;
+    }
     if (event->button() == Qt::LeftButton)
         host_->Manager().OnButtonUp(ToPoint(event->position()), Modifiers(event->modifiers()));
     else if (event->button() == Qt::RightButton)
@@ -172,6 +217,10 @@ void QtWindowWidget::mouseMoveEvent(QMouseEvent* event)
 {
     if (!host_)
         return;
+    if (dragging_) {
+        DragTo(event->globalPosition().toPoint());
+        return;
+    }
     const Qt::Edges edges = BorderAt(event->position().toPoint());
     if (edges == (Qt::LeftEdge | Qt::TopEdge) || edges == (Qt::RightEdge | Qt::BottomEdge))
         setCursor(Qt::SizeFDiagCursor);
@@ -198,6 +247,9 @@ void QtWindowWidget::wheelEvent(QWheelEvent* event)
 void QtWindowWidget::keyPressEvent(QKeyEvent* event)
 {
     if (!host_)
+        return;
+    // Escape closes an open drop-down or menu even when the key comes here.
+    if (event->key() == Qt::Key_Escape && !host_->IsPopup() && QtWindowHost::ClosePopupsExcept(host_))
         return;
     if (const int key = VirtualKey(event->key()))
         host_->Manager().OnKeyDown(key, Modifiers(event->modifiers()));

@@ -38,7 +38,15 @@ private:
     Qt::Edges BorderAt(const QPoint& pt) const;
     bool InCaption(const QPoint& pt) const;
     void AfterInput();
+    // Without a window manager that moves and sizes windows on request, the
+    // widget does it itself while the button is held.
+    void DragTo(const QPoint& global);
     QtWindowHost* host_;
+    bool dragging_ = false;
+    bool ignoreRelease_ = false;
+    Qt::Edges dragEdges_;
+    QPoint dragStart_;
+    QRect dragGeometry_;
 };
 
 } // namespace ui
