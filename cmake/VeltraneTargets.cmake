@@ -17,12 +17,17 @@ function(veltrane_executable name)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
 endfunction()
 
-# veltrane_test(<name> SOURCES <files>... LIBS <targets>...): a GoogleTest
-# executable whose cases CTest runs one process each.
+# veltrane_test(<name> SOURCES <files>... LIBS <targets>... [TIMEOUT <s>]): a
+# GoogleTest executable whose cases CTest runs one process each; TIMEOUT ends
+# a case that hangs (tests that drive real windows or other programs).
 function(veltrane_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
   veltrane_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gmock GTest::gtest_main)
+  set(properties)
+  if(ARG_TIMEOUT)
+    set(properties PROPERTIES TIMEOUT ${ARG_TIMEOUT})
+  endif()
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
-                       WORKING_DIRECTORY ${VELTRANE_RUNTIME_DIR})
+                       WORKING_DIRECTORY ${VELTRANE_RUNTIME_DIR} ${properties})
 endfunction()

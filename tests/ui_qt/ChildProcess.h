@@ -3,6 +3,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <string>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -22,6 +23,8 @@ public:
         if (pid_ < 0)
             return false;
         if (pid_ == 0) {
+            // Goes with the test process, however that ends.
+            prctl(PR_SET_PDEATHSIG, SIGTERM);
             const int devnull = open("/dev/null", O_RDWR);
             dup2(devnull, STDIN_FILENO);
             dup2(devnull, STDOUT_FILENO);

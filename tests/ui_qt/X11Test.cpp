@@ -245,3 +245,49 @@ TEST_F(X11, ComboDropDownClosesOnChoiceOutsideClickAndEscape)
 }
 
 } // namespace
+
+namespace {
+
+// Runs xdotool commands one after the other, a moment from now, into
+// whatever dialog has the keyboard then ("type" takes the rest of its line).
+std::thread TypeLater(std::vector<std::string> commands)
+{
+    return std::thread([commands] {
+        XvfbSession::Run("timeout 20 xdotool search --sync --onlyvisible --name 'Open|Save As'");
+        for (const std::string& command : commands)
+            XvfbSession::Run("xdotool sleep 0.5 " + command);
+    });
+}
+
+std::string Typed(const std::string& text) { return "type --delay 10 '" + text + "'"; }
+
+TEST_F(X11, FileDialogsTakeTypedNamesAndAskBeforeReplacing)
+{
+    const std::vector<ui::FileFilter> filters{{"Profile Files(*.json)", "*.json;"}};
+    std::ofstream(skin / "old.json") << "{}";
+
+    std::thread typing = TypeLater({Typed(skin / "old.json"), "key Return"});
+    ui::FileDialogResult opened = platform->PickOpenFile({}, filters);
+    typing.join();
+    EXPECT_TRUE(opened.accepted);
+    EXPECT_EQ(opened.path, skin / "old.json");
+
+    // A new name gets the type's extension.
+    typing = TypeLater({Typed(skin / "new_profile"), "key Return"});
+    ui::FileDialogResult saved = platform->PickSaveFile({}, filters);
+    typing.join();
+    EXPECT_TRUE(saved.accepted);
+    EXPECT_EQ(saved.path, skin / "new_profile.json");
+
+    // An existing name is questioned; declining and cancelling keeps the file.
+    typing = TypeLater({Typed(skin / "old.json"), "key Return", "key Escape", "key Escape"});
+    ui::FileDialogResult replaced = platform->PickSaveFile({}, filters);
+    typing.join();
+    EXPECT_FALSE(replaced.accepted);
+
+    typing = TypeLater({"key Escape"});
+    EXPECT_FALSE(platform->PickOpenFile({}, filters).accepted);
+    typing.join();
+}
+
+} // namespace

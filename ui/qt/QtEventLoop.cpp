@@ -75,6 +75,11 @@ void QtEventLoop::RunUntil(const std::function<bool()>& finished)
         return;
     QEventLoop loop;
     nested_.push_back({&finished, &loop});
+    // The condition may also change on another thread; look again now and then.
+    QTimer recheck;
+    recheck.setInterval(50);
+    QObject::connect(&recheck, &QTimer::timeout, &loop, [this] { CheckNested(); });
+    recheck.start();
     loop.exec(QEventLoop::AllEvents);
     nested_.pop_back();
 }

@@ -15,7 +15,8 @@ namespace ui {
 
 // The toolkit's event loop on Qt's: posted tasks are queued calls on the
 // thread that made the loop, timers are QTimers, nested runs are QEventLoops
-// that end when their condition holds after a task or a timer has run.
+// that end when their condition holds after a task, a timer or input has
+// run (and, for conditions other threads change, within 50 ms).
 class QtEventLoop : public EventLoop {
 public:
     QtEventLoop();
