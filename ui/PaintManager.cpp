@@ -382,6 +382,15 @@ bool PaintManager::SetTimer(Control* control, uint32_t id, uint32_t ms)
 bool PaintManager::KillTimer(Control* control, uint32_t id)
 {
     Platform* platform = Platform::Current();
+    if (platform && !platform->Loop().IsLoopThread()) {
+        std::weak_ptr<PaintManager*> weak = self_;
+        platform->Loop().Post([weak, control, id] {
+            auto alive = weak.lock();
+            if (alive && *alive)
+                (*alive)->KillTimer(control, id);
+        });
+        return true;
+    }
     for (auto it = timers_.begin(); it != timers_.end(); ++it) {
         if (it->control == control && it->id == id) {
             if (platform)

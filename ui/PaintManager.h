@@ -122,8 +122,8 @@ public:
     LResult FilterMessage(MessageId message, WParam wParam, LParam lParam, bool& handled);
 
     // Control timers: a "Timer" event with wParam = id every ms until killed.
-    // SetTimer may be called from any thread; it then takes effect on the UI
-    // thread.
+    // SetTimer and KillTimer may be called from any thread; they then take
+    // effect on the UI thread.
     bool SetTimer(Control* control, uint32_t id, uint32_t ms);
     bool KillTimer(Control* control, uint32_t id);
     void KillTimers(Control* control);
