@@ -161,7 +161,13 @@ int PaintManager::Scale(int value) const { return dpi_ == 96 ? value : value * d
 
 void PaintManager::SetAllDpi(int dpi)
 {
-    ForEach([dpi](PaintManager& manager) { manager.SetDpi(dpi); });
+    // Windows scale their size with their contents.
+    ForEach([dpi](PaintManager& manager) {
+        if (manager.window_ && manager.host_)
+            manager.window_->ApplyDpi(dpi);
+        else
+            manager.SetDpi(dpi);
+    });
 }
 
 void PaintManager::AddNotifier(NotifyReceiver* receiver)

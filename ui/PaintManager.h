@@ -83,6 +83,7 @@ public:
     bool SetDpi(int dpi);
     int GetDpi() const { return dpi_; }
     int Scale(int value) const;
+    // Every window's DPI; windows resize by the ratio (WindowImplBase::ApplyDpi).
     static void SetAllDpi(int dpi);
 
     // Fonts: own ones first, then the shared ones; a missing id gives the

@@ -188,6 +188,31 @@ TEST_F(Render, DisabledLabelUsesItsDisabledTextColour)
     EXPECT_EQ(countColour(on, greenish), 0);
 }
 
+TEST_F(Render, WordBreakWrapsAndEllipsisShortens)
+{
+    auto inked = [](const QImage& image, int top, int bottom) {
+        int count = 0;
+        for (int y = top; y < bottom; ++y)
+            for (int x = 0; x < image.width(); ++x)
+                count += image.pixelColor(x, y).red() > 128;
+        return count;
+    };
+    const std::string words = "one two three four five six seven eight nine ten";
+    // Wrapped text reaches the lower half; a single line stays at the top.
+    QImage wrapped = Paint(R"(<VerticalLayout bkcolor="#FF000000"><Text height="120" textcolor="#FFFF0000" text=")" + words +
+                               R"("/></VerticalLayout>)", 100, 120);
+    QImage single = Paint(R"(<VerticalLayout bkcolor="#FF000000"><Label height="120" align="top" textcolor="#FFFF0000" text=")" +
+                              words + R"("/></VerticalLayout>)", 100, 120);
+    EXPECT_GT(inked(wrapped, 40, 120), 0);
+    EXPECT_EQ(inked(single, 40, 120), 0);
+    // The end ellipsis shows the last dots inside the box instead of a cut word.
+    QImage cut = Paint(R"(<VerticalLayout bkcolor="#FF000000"><Label height="30" textcolor="#FFFF0000" text=")" + words +
+                           R"("/></VerticalLayout>)", 100, 30);
+    QImage elided = Paint(R"(<VerticalLayout bkcolor="#FF000000"><Label height="30" endellipsis="true" textcolor="#FFFF0000" text=")" +
+                              words + R"("/></VerticalLayout>)", 100, 30);
+    EXPECT_NE(cut, elided);
+}
+
 TEST_F(Render, PieWithoutAntialiasingHasHardEdges)
 {
     auto colours = [](const QImage& image) {

@@ -1,6 +1,7 @@
 #include "ui/qt/QtPlatform.h"
 
 #include "base/Trace.h"
+#include "ui/WindowRegistry.h"
 #include "ui/qt/QtEventLoop.h"
 #include "ui/qt/QtFileDialogs.h"
 #include "ui/qt/QtTrayIcon.h"
@@ -33,6 +34,18 @@ QtPlatform::QtPlatform(int& argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(false);
     loop_ = std::make_unique<QtEventLoop>();
     Platform::Install(this);
+    // Monitors coming, going or changing size are the display-change message.
+    auto displayChanged = [] { BroadcastMessage(Msg::DisplayChange, 0, 0); };
+    auto watch = [displayChanged](QScreen* screen) {
+        QObject::connect(screen, &QScreen::geometryChanged, qApp, displayChanged);
+    };
+    for (QScreen* screen : QGuiApplication::screens())
+        watch(screen);
+    QObject::connect(qApp, &QGuiApplication::screenAdded, qApp, [watch, displayChanged](QScreen* screen) {
+        watch(screen);
+        displayChanged();
+    });
+    QObject::connect(qApp, &QGuiApplication::screenRemoved, qApp, displayChanged);
 }
 
 QtPlatform::~QtPlatform()
