@@ -24,8 +24,11 @@ void Option::SetManager(PaintManager* manager, Control* parent, bool init)
     Button::SetManager(manager, parent, init);
     if (joined && !group_.empty()) {
         manager_->AddOptionGroup(group_, this);
+        // The last selected option of a group to join the window wins.
         if (selected_)
-            Selected(true, false);
+            for (Option* other : manager_->GetOptionGroup(group_))
+                if (other != this && other->IsSelected())
+                    other->Selected(false, false);
     }
 }
 

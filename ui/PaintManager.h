@@ -83,6 +83,7 @@ public:
     bool SetDpi(int dpi);
     int GetDpi() const { return dpi_; }
     int Scale(int value) const;
+    // Every window's DPI; windows resize by the ratio (WindowImplBase::ApplyDpi).
     static void SetAllDpi(int dpi);
 
     // Fonts: own ones first, then the shared ones; a missing id gives the
@@ -122,8 +123,8 @@ public:
     LResult FilterMessage(MessageId message, WParam wParam, LParam lParam, bool& handled);
 
     // Control timers: a "Timer" event with wParam = id every ms until killed.
-    // SetTimer may be called from any thread; it then takes effect on the UI
-    // thread.
+    // SetTimer and KillTimer may be called from any thread; they then take
+    // effect on the UI thread.
     bool SetTimer(Control* control, uint32_t id, uint32_t ms);
     bool KillTimer(Control* control, uint32_t id);
     void KillTimers(Control* control);

@@ -105,6 +105,21 @@ TEST_F(Builder, LayoutFileTagsAreReplacedByTheirRootsNested)
     EXPECT_EQ(part->GetItemAt(0)->GetText(), "deep");
 }
 
+TEST_F(Builder, ChildLayoutBuildsItsFileWithTheWindowsFactory)
+{
+    skin.Add("XML/child.xml", R"(<Window><HorizontalLayout name="child_root"><Marked name="inside"/></HorizontalLayout></Window>)");
+    skin.Add("main.xml", R"(<Window size="200,100"><VerticalLayout><ChildLayout name="slot" xmlfile="XML\child.xml" height="40"/><Control/></VerticalLayout></Window>)");
+    uitest::TestWindow window("main.xml");
+    window.factory = [](std::string_view tag) -> ui::Control* {
+        return ui::EqualsNoCase(tag, "Marked") ? new MarkedButton : nullptr;
+    };
+    ASSERT_TRUE(window.Open());
+    window.GetPaintManager().UpdateLayout();
+    ASSERT_NE(window.Find("inside"), nullptr);
+    EXPECT_EQ(window.Find("inside")->GetClass(), "MarkedButton");
+    EXPECT_EQ(window.Find("child_root")->GetPos(), (ui::Rect{0, 0, 200, 40}));
+}
+
 TEST_F(Builder, DefaultsIncludesFontsAndStyles)
 {
     skin.Add("inc.xml", R"(<Window><Label name="inc" text="i"/></Window>)");

@@ -47,10 +47,12 @@ protected:
 
 TEST_F(Controls, OptionGroupKeepsOneSelected)
 {
-    auto& w = Open(R"(<Option name="a" group="g" height="20"/><Option name="b" group="g" selected="true" height="20"/>
+    auto& w = Open(R"(<Option name="z" group="g" selected="true" height="20"/><Option name="a" group="g" height="20"/><Option name="b" group="g" selected="true" height="20"/>
                       <Option name="c" group="other" selected="true" height="20"/><TabLayout name="tabs"><Control/><Control/></TabLayout>)");
     auto* a = w.FindAs<ui::Option>("a");
     auto* b = w.FindAs<ui::Option>("b");
+    EXPECT_FALSE(w.FindAs<ui::Option>("z")->IsSelected()) << "the layout's last selected option of a group wins";
+    EXPECT_TRUE(b->IsSelected());
     a->BindTab("tabs", 1);
     w.GetPaintManager().ClickControl(a);
     EXPECT_TRUE(a->IsSelected());

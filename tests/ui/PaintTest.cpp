@@ -150,6 +150,16 @@ TEST_F(Paint, DpiScalesLayoutFontsAndImageDest)
     EXPECT_NE(std::find(lines.begin(), lines.end(), "text 0,0,400,60 \"OK\" font=Verdana/36 #FFE6E8EB style=0x25"), lines.end());
     EXPECT_FALSE(window->ApplyDpi(200));
     EXPECT_FALSE(window->ApplyDpi(40));
+
+    // All windows at once, as the main window fits itself to a monitor.
+    uitest::TestWindow other("p.xml");
+    ASSERT_TRUE(other.Open());
+    ui::PaintManager::SetAllDpi(96);
+    EXPECT_EQ(window->GetWindowRect().Width(), 200);
+    EXPECT_EQ(other.GetWindowRect().Width(), 200);
+    ui::PaintManager::SetAllDpi(144);
+    EXPECT_EQ(window->GetWindowRect().Width(), 300);
+    EXPECT_EQ(other.GetWindowRect().Height(), 150);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "tests/ui/UiTestSupport.h"
+#include "ui/HeadlessImageLoader.h"
 
 #include <array>
 #include <cstdio>
@@ -49,6 +50,27 @@ TEST(UiTool, DumpPrintsTheTreeAfterLayout)
                        "  ButtonUI \"b\" 0,0,0,0 hidden\n");
     run = Tool("dump " + folder / "main.xml --size 100x50");
     EXPECT_NE(run.out.find("VerticalLayoutUI \"root\" 0,0,100,50\n"), std::string::npos) << run.out;
+}
+
+TEST(UiTool, RenderWritesAPngOfTheLayout)
+{
+    TempFolder folder;
+    uitest::WriteFile(folder / "main.xml", R"(<Window size="120,80"><VerticalLayout bkcolor="#FF121419"><Label text="title_text" resourcetext="true"/></VerticalLayout></Window>)");
+    uitest::WriteFile(folder / "lan.xml", R"(<Language name="English"><Text id="title_text">Title</Text></Language>)");
+    ToolRun run = Tool("render " + folder / "main.xml --size 200x100 -o " + folder / "out.png --lang lan.xml --dpi 144");
+    ASSERT_EQ(run.status, 0) << run.out;
+    ui::HeadlessImageLoader loader;
+    auto image = loader.Load(folder / "out.png");
+    ASSERT_TRUE(image);
+    EXPECT_EQ(image->Width(), 200);
+    EXPECT_EQ(image->Height(), 100);
+    // Without --size: the layout's own size at the DPI.
+    ASSERT_EQ(Tool("render " + folder / "main.xml -o " + folder / "own.png --dpi 192").status, 0);
+    image = loader.Load(folder / "own.png");
+    ASSERT_TRUE(image);
+    EXPECT_EQ(image->Width(), 240);
+    EXPECT_EQ(Tool("render " + folder / "main.xml --size 10x10").status, 2) << "no -o";
+    EXPECT_EQ(Tool("render " + folder / "missing.xml -o " + folder / "x.png").status, 1);
 }
 
 TEST(UiTool, FaultsExitNonZero)

@@ -1,5 +1,6 @@
 #include "base/Trace.h"
 #include "tools/uitool/DumpCommand.h"
+#include "tools/uitool/RenderCommand.h"
 
 #include <cstdio>
 #include <string>
@@ -11,7 +12,9 @@ void Usage()
 {
     std::fprintf(stderr,
                  "usage: veltrane-uitool dump LAYOUT [--size WxH] [--skin DIR] [--dpi N]\n"
-                 "  prints the control tree of a layout after layout at that size\n");
+                 "         prints the control tree of a layout after layout at that size\n"
+                 "       veltrane-uitool render LAYOUT --size WxH -o FILE.png [--lang LANGFILE] [--dpi N] [--skin DIR]\n"
+                 "         paints the layout offscreen into a PNG\n");
 }
 
 } // namespace
@@ -28,6 +31,8 @@ int main(int argc, char** argv)
     args.erase(args.begin());
     if (command == "dump")
         return RunDumpCommand(args);
+    if (command == "render")
+        return RunRenderCommand(argc, argv, args);
     Usage();
     return 2;
 }
