@@ -22,16 +22,31 @@ HidrawBackend::HidrawBackend(std::string sysfsRoot, std::string deviceRoot)
 
 bool HidrawBackend::Enumerate(std::vector<HidInterfaceInfo>& interfaces)
 {
-    // A node that vanishes or cannot be read mid-walk is skipped; a tree
-    // without hidraw lists nothing. Neither is a failure of the listing.
+    // A node that vanishes or cannot be read mid-walk is skipped (and read
+    // again next time); a tree without hidraw lists nothing. Neither is a
+    // failure of the listing.
+    std::lock_guard guard(lock_);
+    std::map<std::string, KnownNode> present;
     for (const std::string& name : SysfsHidrawNode::List(sysfsRoot_)) {
-        SysfsHidrawNode node;
-        std::vector<HidCollection> collections;
-        if (!SysfsHidrawNode::Read(sysfsRoot_, name, node) ||
-            !HidReportDescriptor::Parse(node.reportDescriptor.data(), node.reportDescriptor.size(), collections))
+        std::string link = SysfsHidrawNode::ClassLink(sysfsRoot_, name);
+        if (link.empty())
             continue;
-        HidPath::Describe(deviceRoot_ + "/" + name, node.attributes, node.interfaceNumber, collections, interfaces);
+        auto known = known_.find(name);
+        if (known == known_.end() || known->second.link != link) {
+            SysfsHidrawNode node;
+            std::vector<HidCollection> collections;
+            if (!SysfsHidrawNode::Read(sysfsRoot_, name, node) ||
+                !HidReportDescriptor::Parse(node.reportDescriptor.data(), node.reportDescriptor.size(), collections))
+                continue;
+            KnownNode fresh{std::move(link), {}};
+            HidPath::Describe(deviceRoot_ + "/" + name, node.attributes, node.interfaceNumber, collections,
+                              fresh.interfaces);
+            known = known_.insert_or_assign(name, std::move(fresh)).first;
+        }
+        interfaces.insert(interfaces.end(), known->second.interfaces.begin(), known->second.interfaces.end());
+        present.insert(known_.extract(known));
     }
+    known_ = std::move(present);
     return true;
 }
 
