@@ -6,6 +6,7 @@
 #include "device/linux/HidrawConnection.h"
 #include "device/linux/SysfsHidrawNode.h"
 
+#include <algorithm>
 #include <fcntl.h>
 #include <filesystem>
 #include <unistd.h>
@@ -20,33 +21,38 @@ HidrawBackend::HidrawBackend(std::string sysfsRoot, std::string deviceRoot)
 {
 }
 
+const HidrawBackend::KnownNode* HidrawBackend::DescribeLocked(const std::string& name)
+{
+    std::string link = SysfsHidrawNode::ClassLink(sysfsRoot_, name);
+    auto known = known_.find(name);
+    if (known != known_.end() && !link.empty() && known->second.link == link)
+        return &known->second;
+    if (known != known_.end())
+        known_.erase(known);
+    SysfsHidrawNode node;
+    KnownNode fresh{std::move(link), {}, {}, {}};
+    if (fresh.link.empty() || !SysfsHidrawNode::Read(sysfsRoot_, name, node) ||
+        !HidReportDescriptor::Parse(node.reportDescriptor.data(), node.reportDescriptor.size(), fresh.collections))
+        return nullptr;
+    fresh.attributes = node.attributes;
+    HidPath::Describe(deviceRoot_ + "/" + name, node.attributes, node.interfaceNumber, fresh.collections,
+                      fresh.interfaces);
+    return &known_.emplace(name, std::move(fresh)).first->second;
+}
+
 bool HidrawBackend::Enumerate(std::vector<HidInterfaceInfo>& interfaces)
 {
     // A node that vanishes or cannot be read mid-walk is skipped (and read
     // again next time); a tree without hidraw lists nothing. Neither is a
     // failure of the listing.
     std::lock_guard guard(lock_);
-    std::map<std::string, KnownNode> present;
-    for (const std::string& name : SysfsHidrawNode::List(sysfsRoot_)) {
-        std::string link = SysfsHidrawNode::ClassLink(sysfsRoot_, name);
-        if (link.empty())
-            continue;
-        auto known = known_.find(name);
-        if (known == known_.end() || known->second.link != link) {
-            SysfsHidrawNode node;
-            std::vector<HidCollection> collections;
-            if (!SysfsHidrawNode::Read(sysfsRoot_, name, node) ||
-                !HidReportDescriptor::Parse(node.reportDescriptor.data(), node.reportDescriptor.size(), collections))
-                continue;
-            KnownNode fresh{std::move(link), {}};
-            HidPath::Describe(deviceRoot_ + "/" + name, node.attributes, node.interfaceNumber, collections,
-                              fresh.interfaces);
-            known = known_.insert_or_assign(name, std::move(fresh)).first;
-        }
-        interfaces.insert(interfaces.end(), known->second.interfaces.begin(), known->second.interfaces.end());
-        present.insert(known_.extract(known));
-    }
-    known_ = std::move(present);
+    const std::vector<std::string> names = SysfsHidrawNode::List(sysfsRoot_);
+    for (const std::string& name : names)
+        if (const KnownNode* node = DescribeLocked(name))
+            interfaces.insert(interfaces.end(), node->interfaces.begin(), node->interfaces.end());
+    std::erase_if(known_, [&](const auto& entry) {
+        return std::find(names.begin(), names.end(), entry.first) == names.end();
+    });
     return true;
 }
 
@@ -54,16 +60,21 @@ std::shared_ptr<HidConnection> HidrawBackend::Open(const std::string& path, cons
 {
     const std::string nodePath = HidPath::Node(path);
     const std::string name = std::filesystem::path(nodePath).filename().string();
-    SysfsHidrawNode node;
-    std::vector<HidCollection> collections;
-    if (!SysfsHidrawNode::Read(sysfsRoot_, name, node) ||
-        !HidReportDescriptor::Parse(node.reportDescriptor.data(), node.reportDescriptor.size(), collections))
-        return nullptr;
-    // The node number may have been given to another device since the path
-    // was listed.
-    const auto index = HidPath::CollectionIndex(path, collections.size());
-    if (!index || !HidPath::MatchesAttributes(path, node.attributes))
-        return nullptr;
+    HidAttributes attributes;
+    std::optional<HidCollection> collection;
+    {
+        std::lock_guard guard(lock_);
+        const KnownNode* node = DescribeLocked(name);
+        if (!node)
+            return nullptr;
+        // The node number may have been given to another device since the
+        // path was listed.
+        const auto index = HidPath::CollectionIndex(path, node->collections.size());
+        if (!index || !HidPath::MatchesAttributes(path, node->attributes))
+            return nullptr;
+        attributes = node->attributes;
+        collection = node->collections[*index];
+    }
 
     int flags = O_CLOEXEC | O_NONBLOCK;
     if (mode.read && mode.write)
@@ -77,5 +88,5 @@ std::shared_ptr<HidConnection> HidrawBackend::Open(const std::string& path, cons
     const int fd = open(nodePath.c_str(), flags);
     if (fd < 0)
         return nullptr;
-    return HidrawConnection::Create(node.attributes, collections[*index], fd, mode.read, mode.write);
+    return HidrawConnection::Create(attributes, std::move(*collection), fd, mode.read, mode.write);
 }
