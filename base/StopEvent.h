@@ -25,6 +25,8 @@ public:
     // True when the event is (or becomes) signalled within `timeout`; a
     // negative timeout waits without limit.
     bool WaitFor(std::chrono::nanoseconds timeout) const;
+    // Readable while the event is set; -1 when no descriptor could be made.
+    int Fd() const { return fd_; }
     // Waits until the event is signalled, `fd` is readable or the time is up;
     // fd -1 waits for the event alone. The event wins when both are ready.
     Wake WaitWith(int fd, std::chrono::nanoseconds timeout) const;

@@ -67,6 +67,7 @@ void CKestrelUSBDevice::SetLedCount(int count)
         ledRecords_.assign(leds, LightInfoRecord{});
     }
     page_.SetLightControlCount(leds);
+    WakeLightThread();
 }
 
 int CKestrelUSBDevice::LedCount() const
@@ -271,7 +272,8 @@ EntryTimerPlan CKestrelUSBDevice::OnLinkWatchTimer(bool entryVisible)
 void CKestrelUSBDevice::StartLightThread()
 {
     StopLightThread();
-    lightThread_.Start(channels_.SharedCommand(), [this] { RunLightTick(); }, LightThreadExitLine());
+    lightThread_.Start(channels_.SharedCommand(), [this] { return RunLightTick(); }, lightWake_,
+                       LightThreadExitLine());
 }
 
 void CKestrelUSBDevice::StopLightThread()
@@ -285,16 +287,16 @@ std::span<const CKestrelUSBDevice::LightModeRow> CKestrelUSBDevice::LightModes()
     static const std::array<LightModeRow, 7> kModes{{
         {kSteps, &CKestrelUSBDevice::EffectBreathing},
         {kSteps, &CKestrelUSBDevice::EffectBreathingBasic},
-        {kSteps, &CKestrelUSBDevice::EffectStatic},
+        {kSteps, &CKestrelUSBDevice::EffectStatic, true},
         {kSteps, &CKestrelUSBDevice::EffectSpectrum},
         {kSteps, &CKestrelUSBDevice::EffectBlink},
         {kSteps, &CKestrelUSBDevice::EffectBlinkBasic},
-        {kSteps, &CKestrelUSBDevice::EffectOff},
+        {kSteps, &CKestrelUSBDevice::EffectOff, true},
     }};
     return kModes;
 }
 
-void CKestrelUSBDevice::RunLightTick()
+bool CKestrelUSBDevice::RunLightTick()
 {
     std::lock_guard guard(lightLock_);
     if (tickCount_ < 255)
@@ -302,13 +304,14 @@ void CKestrelUSBDevice::RunLightTick()
     const std::span<const LightModeRow> modes = LightModes();
     if (lightState_.mode >= modes.size()) {
         LightFallback();
-        return;
+        return false;
     }
     const LightModeRow& row = modes[lightState_.mode];
-    if (tickCount_ >= row.thresholds[std::min<size_t>(lightState_.speed, row.thresholds.size() - 1)]) {
-        (this->*row.effect)();
-        tickCount_ = 0;
-    }
+    if (tickCount_ < row.thresholds[std::min<size_t>(lightState_.speed, row.thresholds.size() - 1)])
+        return false;
+    (this->*row.effect)();
+    tickCount_ = 0;
+    return row.steady;
 }
 
 void CKestrelUSBDevice::LightFallback()
@@ -410,6 +413,7 @@ void CKestrelUSBDevice::SetLedColour(int index, uint32_t value)
     if (index < 0 || static_cast<size_t>(index) >= frame_.size())
         return;
     frame_[static_cast<size_t>(index)] = LedColour::Unpack(value);
+    WakeLightThread();
 }
 
 uint32_t CKestrelUSBDevice::GetLedColour(int index) const
@@ -424,6 +428,7 @@ void CKestrelUSBDevice::SetLightState(const LightInfoRecord& record)
 {
     std::lock_guard guard(lightLock_);
     lightState_ = record;
+    WakeLightThread();
 }
 
 // Per-key effect state.

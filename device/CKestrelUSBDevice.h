@@ -132,8 +132,9 @@ public:
     void StopLightThread();
     bool IsLightThreadRunning() const { return lightThread_.IsRunning(); }
     // One light-thread tick: counts it and runs the current mode's effect
-    // once the mode's threshold of ticks for the speed is reached.
-    void RunLightTick();
+    // once the mode's threshold of ticks for the speed is reached. True when
+    // that effect's frame stays as it is until the light state changes.
+    bool RunLightTick();
     // The millisecond clock of blinking and of the pause after a failed frame.
     void SetClock(std::function<uint32_t()> clock) { clock_ = std::move(clock); }
     uint32_t NowMs() const { return clock_(); }
@@ -209,10 +210,14 @@ public:
     virtual void SetExternalValues(const int* values, int count);
 
 protected:
-    // One light mode of a class: its effect and the ticks per step by speed.
+    // One light mode of a class: its effect and the ticks per step by
+    // speed. A steady effect gives the same frame for the same light state
+    // (a static colour, off), so the light thread sleeps after running it
+    // until something changes.
     struct LightModeRow {
         std::array<uint8_t, 5> thresholds;
         void (CKestrelUSBDevice::*effect)();
+        bool steady = false;
     };
     // The class's modes by mode index. The base lists its seven effects.
     virtual std::span<const LightModeRow> LightModes() const;
@@ -228,6 +233,9 @@ protected:
     // The link of the command channel: opened, routed through the receiver
     // and answering. What the mouse and keyboard give as IsLinkUp.
     int CommandLinkUp();
+    // Wakes a light thread that sleeps on a steady frame; the light state,
+    // the frame and everything else an effect reads call it when they change.
+    void WakeLightThread() { lightWake_->Set(); }
     // Starts (or restarts) a timer of the selector entry; from any thread.
     void StartEntryTimer(uint32_t id, uint32_t delayMs);
     // Stops the light thread and both notification threads.
@@ -301,4 +309,5 @@ private:
     std::function<uint32_t()> clock_;
 
     LightThread lightThread_;
+    std::shared_ptr<StopEvent> lightWake_ = std::make_shared<StopEvent>();
 };

@@ -4,10 +4,11 @@
 
 #include <algorithm>
 
-bool LightThread::Start(std::shared_ptr<DeviceProtocol> commandChannel, TickHandler tick, std::string exitLine)
+bool LightThread::Start(std::shared_ptr<DeviceProtocol> commandChannel, TickHandler tick,
+                        std::shared_ptr<StopEvent> wake, std::string exitLine)
 {
     return thread_.Start(
-        [channel = std::move(commandChannel), tick = std::move(tick),
+        [channel = std::move(commandChannel), tick = std::move(tick), wake = std::move(wake),
          exitLine = std::move(exitLine)](const StopEvent& stop, ThreadGate& gate) {
             using Clock = std::chrono::steady_clock;
             Clock::time_point next = Clock::now() + kTick;
@@ -25,10 +26,21 @@ bool LightThread::Start(std::shared_ptr<DeviceProtocol> commandChannel, TickHand
                 next += kTick;
                 if (const Clock::time_point now = Clock::now(); next < now)
                     next = now + kTick;
-                const ThreadGate::Pass pass = gate.Enter();
-                if (!pass)
-                    return;
-                tick();
+                // Cleared before the step, so a change made while it runs
+                // still wakes the wait after it.
+                wake->Reset();
+                bool steady = false;
+                {
+                    const ThreadGate::Pass pass = gate.Enter();
+                    if (!pass)
+                        return;
+                    steady = tick();
+                }
+                if (steady && wake->Fd() >= 0) {
+                    if (stop.WaitWith(wake->Fd(), std::chrono::nanoseconds(-1)) == StopEvent::Wake::Stopped)
+                        break;
+                    next = Clock::now();
+                }
             }
             Trace("%s", exitLine.c_str());
         },

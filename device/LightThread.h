@@ -9,7 +9,9 @@
 #include <string>
 
 // The light thread of a device object: once per tick it lets the device run
-// one step of its light modes, while the command channel is open.
+// one step of its light modes, while the command channel is open. When the
+// step says the frame is steady (a static colour: nothing changes until the
+// light state does) the thread sleeps until the device wakes it.
 //
 // The effect speeds are counted in ticks of 1/64 s: on the platform the
 // product was made for, its 1 ms wait returned at the system timer's
@@ -23,12 +25,14 @@ public:
     static constexpr std::chrono::milliseconds kClosedWait{100};
     static constexpr int kStopTimeoutMs = 1000;
 
-    // Runs inside the device's gate, on the light thread.
-    using TickHandler = std::function<void()>;
+    // Runs inside the device's gate, on the light thread; true when the
+    // frame stays as it is until `wake` is set.
+    using TickHandler = std::function<bool()>;
 
     // Stops a running thread first. `exitLine` is traced when the thread
     // sees its stop.
-    bool Start(std::shared_ptr<DeviceProtocol> commandChannel, TickHandler tick, std::string exitLine);
+    bool Start(std::shared_ptr<DeviceProtocol> commandChannel, TickHandler tick, std::shared_ptr<StopEvent> wake,
+               std::string exitLine);
     WorkerThread::StopResult Stop() { return thread_.Stop(kStopTimeoutMs); }
     bool IsRunning() const { return thread_.IsRunning(); }
 

@@ -155,4 +155,27 @@ TEST_F(DeviceThreads, LightThreadStepsWhileTheChannelIsOpenAndStopsOnRequest)
     EXPECT_TRUE(trace.Contains("线程退出：：对象处于激发状态\n"));
 }
 
+TEST_F(DeviceThreads, SteadyColourLetsTheLightThreadSleepUntilTheStateChanges)
+{
+    auto& counting = static_cast<ReceiverAwareDevice&>(*device);
+    devices.Plug("mouse");
+    ASSERT_TRUE(device->OpenCommandInterface(Entry(4, SimDevices::CommandPath("mouse"))));
+    device->SetLightState(LightInfoRecord{2, 4, 4, 0, 0, 1, 2, 3}); // static, a step every tick
+    device->StartLightThread();
+    const auto waitFor = [&](int steps) {
+        const auto deadline = Clock::now() + 3s;
+        while (counting.staticSteps < steps && Clock::now() < deadline)
+            std::this_thread::sleep_for(5ms);
+        return counting.staticSteps.load();
+    };
+    EXPECT_EQ(waitFor(1), 1);
+    std::this_thread::sleep_for(200ms); // some 13 ticks
+    EXPECT_EQ(counting.staticSteps, 1);
+
+    device->SetLightState(LightInfoRecord{2, 4, 4, 0, 0, 7, 8, 9});
+    EXPECT_EQ(waitFor(2), 2);
+    EXPECT_EQ(LedColour::Unpack(device->GetLedColour(0)), (LedColour{7, 8, 9, 255}));
+    device->StopLightThread();
+}
+
 } // namespace

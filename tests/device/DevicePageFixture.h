@@ -11,6 +11,7 @@
 #include "ui/HorizontalLayout.h"
 
 #include <algorithm>
+#include <atomic>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -72,10 +73,18 @@ public:
 };
 
 // What the mouse and keyboard answer for the link: the command channel's.
+// Also counts the static colour's steps.
 class ReceiverAwareDevice : public CKestrelUSBDevice {
 public:
     ~ReceiverAwareDevice() override { StopThreads(); }
     int IsLinkUp() override { return CommandLinkUp(); }
+    void EffectStatic() override
+    {
+        ++staticSteps;
+        CKestrelUSBDevice::EffectStatic();
+    }
+
+    std::atomic<int> staticSteps{0};
 };
 
 // A main window with one device page (15 LEDs, 11 key buttons, the mouse's
