@@ -180,6 +180,7 @@ void CKestrelUSBDevice::StartEntryTimer(uint32_t id, uint32_t delayMs)
 void CKestrelUSBDevice::StopThreads()
 {
     StopLightThread();
+    // One kind of each route: the direct and the receiver interface.
     CloseNotificationInterface(kKindMouse);
     CloseNotificationInterface(kKindMouseReceiver);
 }
