@@ -84,6 +84,9 @@ public:
     int ReadKeyColours(uint8_t* out, size_t length, unsigned bank, unsigned bankSize);
     int WriteKeyColours(const uint8_t* data, size_t length, unsigned bank, unsigned bankSize);
     int StreamLightFrame(const uint8_t* data, size_t length);
+    // As above; `dropped` counts the packets given up because a command was
+    // in progress (they count as sent), so the caller can send the frame again.
+    int StreamLightFrame(const uint8_t* data, size_t length, size_t* dropped);
     int WriteMacroMemory(const uint8_t* data, size_t length);
     int WriteShootMemory(const uint8_t* data, size_t length);
     int ReadStatus(uint8_t* out, size_t length, uint16_t offset); // one packet, at most 56 bytes

@@ -90,6 +90,13 @@ int DeviceProtocol::WriteKeyColours(const uint8_t* data, size_t length, unsigned
 
 int DeviceProtocol::StreamLightFrame(const uint8_t* data, size_t length)
 {
+    return StreamLightFrame(data, length, nullptr);
+}
+
+int DeviceProtocol::StreamLightFrame(const uint8_t* data, size_t length, size_t* dropped)
+{
+    if (dropped)
+        *dropped = 0;
     const size_t chunk = ChunkSize();
     for (size_t position = 0; position < length; position += chunk) {
         const size_t size = position + chunk < length ? chunk : length - position;
@@ -99,6 +106,8 @@ int DeviceProtocol::StreamLightFrame(const uint8_t* data, size_t length)
         if (IsBusy()) {
             // A frame never waits behind a command: the next one comes soon.
             Trace("放弃灯光数据");
+            if (dropped)
+                ++*dropped;
             continue;
         }
         if (ViaReceiver())

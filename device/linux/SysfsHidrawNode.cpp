@@ -91,6 +91,13 @@ std::vector<std::string> SysfsHidrawNode::List(const std::string& sysfsRoot)
     return names;
 }
 
+std::string SysfsHidrawNode::ClassLink(const std::string& sysfsRoot, const std::string& name)
+{
+    std::error_code error;
+    const fs::path link = fs::read_symlink(fs::path(sysfsRoot) / "class" / "hidraw" / name, error);
+    return error ? std::string() : link.string();
+}
+
 bool SysfsHidrawNode::Read(const std::string& sysfsRoot, const std::string& name, SysfsHidrawNode& node)
 {
     if (!NodeNumber(name))

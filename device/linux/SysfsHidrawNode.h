@@ -18,6 +18,9 @@ struct SysfsHidrawNode {
 
     // The hidraw node names under <sysfsRoot>/class/hidraw, by number.
     static std::vector<std::string> List(const std::string& sysfsRoot);
+    // Where <sysfsRoot>/class/hidraw/<name> points: names the HID device the
+    // node belongs to. Empty when the node is gone.
+    static std::string ClassLink(const std::string& sysfsRoot, const std::string& name);
     // False when the node is gone or an entry it needs cannot be read.
     static bool Read(const std::string& sysfsRoot, const std::string& name, SysfsHidrawNode& node);
 };

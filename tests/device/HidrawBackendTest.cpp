@@ -86,6 +86,37 @@ TEST_F(HidrawBackendOnFixture, OpenRefusesVanishedOrReusedNodes)
     EXPECT_FALSE(device.IsOpen());
 }
 
+TEST_F(HidrawBackendOnFixture, ListingRereadsOnlyNodesThatChanged)
+{
+    namespace fs = std::filesystem;
+    HidDevice device;
+    ASSERT_TRUE(device.Enumerate());
+    ASSERT_EQ(device.PathCount(), 5u);
+
+    // A node already described is not read again while its link is the same.
+    const std::string mouse = fixture.SysfsRoot() + "/class/hidraw/hidraw3";
+    const fs::path hid = fs::canonical(mouse + "/device");
+    fs::remove(hid / "report_descriptor");
+    ASSERT_TRUE(device.Enumerate());
+    EXPECT_EQ(device.PathCount(), 5u);
+
+    // The node number given to another device is read afresh.
+    fs::remove(mouse);
+    fixture.AddNode(3, 0x320F, 0x1004, 1, SimDescriptors::HeadsetInterface());
+    ASSERT_TRUE(device.Enumerate());
+    std::vector<std::string> paths;
+    while (auto path = device.NextPath())
+        paths.push_back(*path);
+    const std::vector<std::string> expected = {Node(3) + "&vid_320f&pid_1004&mi_01",
+                                               Node(10) + "&vid_0c76&pid_1630&mi_03"};
+    EXPECT_EQ(paths, expected);
+
+    // A node that went is forgotten, and read again when it comes back.
+    fs::remove(fixture.SysfsRoot() + "/class/hidraw/hidraw10");
+    ASSERT_TRUE(device.Enumerate());
+    EXPECT_EQ(device.PathCount(), 1u);
+}
+
 TEST(HidrawBackend, MissingTreeListsNothingAndSucceeds)
 {
     HidBackendRegistry::SetPlatformBackend(CreatePlatformHidBackend("/nonexistent-sysfs", "/dev"));
