@@ -91,6 +91,13 @@ std::string DeviceDataFolder(std::string_view folderName)
     return folder;
 }
 
+std::string ConfigFolder()
+{
+    std::string folder = XdgFolder("XDG_CONFIG_HOME", ".config") + std::string(kProductFolder);
+    CreateFolders(folder, 0700);
+    return folder;
+}
+
 std::string UpdateDataFolder()
 {
     std::string folder =

@@ -24,6 +24,10 @@ std::string AppDataFolder();
 // folder ("mouse", "keyboard", "MousePad", "HD").
 std::string DeviceDataFolder(std::string_view folderName);
 
+// $XDG_CONFIG_HOME (or ~/.config) + "Veltrane Software/", created with its
+// parents on every call: the user's settings (the chosen language).
+std::string ConfigFolder();
+
 // $XDG_CACHE_HOME (or ~/.cache) + "Veltrane Software/UpdateData/", created with
 // mode 0700 on every call. A per-user folder rather than /tmp, which other users
 // share and where they could create the folder first or plant a link.

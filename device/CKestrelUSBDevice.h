@@ -201,6 +201,12 @@ public:
     virtual void SetLightPresetIndex(int index);
     virtual int GetLightPresetIndex() const;
     virtual void SetLightState(const LightInfoRecord& record);
+    // Whether `mode` indexes the device's mode list (its kind's list in the
+    // light preset document, read by LoadPresetDocuments).
+    bool HasLightMode(int mode) const
+    {
+        return mode >= 0 && static_cast<size_t>(mode) < defaultLightNames_.size();
+    }
     // The record as three values: bytes 0 to 3, bytes 4 to 7 and byte 8,
     // each in little-endian order.
     virtual void SetAudioLightRecord(uint32_t first, uint32_t second, uint32_t third);

@@ -84,6 +84,24 @@ INSTANTIATE_TEST_SUITE_P(
                       XdgCase{"relative", "cache", "home/.cache/Veltrane Software/UpdateData/"}),
     CaseName());
 
+class ConfigFolderTest : public FolderTest {};
+
+TEST_P(ConfigFolderTest, IsPrivateToTheUser)
+{
+    ScopedEnv xdg("XDG_CONFIG_HOME", XdgValue());
+    const std::string expected = temp / GetParam().expectedBelowTemp;
+
+    EXPECT_EQ(ConfigFolder(), expected);
+    ASSERT_TRUE(IsFolder(expected));
+    EXPECT_EQ(Mode(expected), 0700u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Xdg, ConfigFolderTest,
+    ::testing::Values(XdgCase{"set", "<temp>config", "config/Veltrane Software/"},
+                      XdgCase{"unset", std::nullopt, "home/.config/Veltrane Software/"}),
+    CaseName());
+
 TEST(AppFolders, DeviceDataFolderIsCreatedBelowAppData)
 {
     TempFolder temp;

@@ -2,6 +2,7 @@
 // into OUTPUT_DIR (normally skin/). The output is committed; run this again
 // after changing a drawing. --scale 2 renders the double-density set.
 
+#include "tools/skingen/DeviceGlyphs.h"
 #include "tools/skingen/Pictures.h"
 #include "tools/skingen/SkinPainter.h"
 #include "tools/skingen/WindowGlyphs.h"
@@ -12,19 +13,43 @@
 #include <QImage>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace {
 
 struct SkinImage {
-    const char* file;
+    std::string file;
     int width;  // at 1x
     int height;
     qreal units; // the drawing's grid across the width
-    void (*draw)(QPainter&);
+    std::function<void(QPainter&)> draw;
 };
 
-constexpr SkinImage kImages[] = {
+struct DeviceIcon {
+    const char* stem;
+    skin::DeviceGlyph glyph;
+};
+
+// The selector's icons of each device kind: normal, selected, synchronised
+// normal and synchronised selected.
+constexpr DeviceIcon kDeviceIcons[] = {
+    {"kb_device", skin::DeviceGlyph::Keyboard},          {"ms_device", skin::DeviceGlyph::Mouse},
+    {"hard_mp_device", skin::DeviceGlyph::HardMousePad}, {"soft_mp_device", skin::DeviceGlyph::SoftMousePad},
+    {"hd_device", skin::DeviceGlyph::Headset},           {"hub_device", skin::DeviceGlyph::Hub},
+    {"unknow_device", skin::DeviceGlyph::Unknown},
+};
+
+// The device pages' pictures until each page draws its device.
+constexpr DeviceIcon kDevicePictures[] = {
+    {"mouse", skin::DeviceGlyph::Mouse},
+    {"keyboard", skin::DeviceGlyph::Keyboard},
+};
+
+std::vector<SkinImage> AllImages()
+{
+    std::vector<SkinImage> images = {
     {"common/window/close.png", 16, 16, 16, skin::DrawCloseGlyph},
     {"common/window/min.png", 16, 16, 16, skin::DrawMinimiseGlyph},
     {"common/window/max.png", 16, 16, 16, skin::DrawMaximiseGlyph},
@@ -36,11 +61,30 @@ constexpr SkinImage kImages[] = {
     {"common/nodevice.png", 200, 120, 200, skin::DrawNoDevicePicture},
     {"icon/veltrane.png", 256, 256, 64, skin::DrawProgramIcon},
     {"icon/veltrane_tray.png", 32, 32, 64, skin::DrawProgramIcon},
-};
+    };
+    for (const DeviceIcon& icon : kDeviceIcons) {
+        const std::string base = std::string("common/device_ico/") + icon.stem;
+        const skin::DeviceGlyph glyph = icon.glyph;
+        images.push_back({base + "_normal.png", 32, 32, 32,
+                          [glyph](QPainter& p) { skin::DrawDeviceEntryIcon(p, glyph, false, false); }});
+        images.push_back({base + "_selected.png", 32, 32, 32,
+                          [glyph](QPainter& p) { skin::DrawDeviceEntryIcon(p, glyph, true, false); }});
+        images.push_back({base + "_synchro_normal.png", 32, 32, 32,
+                          [glyph](QPainter& p) { skin::DrawDeviceEntryIcon(p, glyph, false, true); }});
+        images.push_back({base + "_synchro_selected.png", 32, 32, 32,
+                          [glyph](QPainter& p) { skin::DrawDeviceEntryIcon(p, glyph, true, true); }});
+    }
+    for (const DeviceIcon& picture : kDevicePictures) {
+        const skin::DeviceGlyph glyph = picture.glyph;
+        images.push_back({std::string("common/device/") + picture.stem + ".png", 240, 240, 32,
+                          [glyph](QPainter& p) { skin::DrawDeviceGlyph(p, glyph, skin::kSecondary); }});
+    }
+    return images;
+}
 
-QString OutputName(const char* file, int scale)
+QString OutputName(const std::string& file, int scale)
 {
-    QString name = QString::fromUtf8(file);
+    QString name = QString::fromStdString(file);
     if (scale != 1)
         name.insert(name.lastIndexOf('.'), QString("@%1x").arg(scale));
     return name;
@@ -62,7 +106,7 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
     const QDir output(QString::fromLocal8Bit(argv[1]));
 
-    for (const SkinImage& image : kImages) {
+    for (const SkinImage& image : AllImages()) {
         QImage pixels(image.width * scale, image.height * scale, QImage::Format_ARGB32_Premultiplied);
         pixels.fill(Qt::transparent);
         QPainter painter(&pixels);
