@@ -1,4 +1,6 @@
+#include "app/LanguageConfig.h"
 #include "app/MessageNames.h"
+#include "app/SettingsStore.h"
 #include "app/ToolReport.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/CaseName.h"
@@ -329,6 +331,29 @@ TEST_F(MainWindowFixture, TrayIconTogglesTheWindowAndItsMenuEndsTheProgram)
     EXPECT_EQ(window->Tray(), nullptr);
     EXPECT_FALSE(window->Workers().IsRunning(WorkerSlots::kDetectionSlot));
     EXPECT_TRUE(Loop().IsQuitting()) << "the program ends";
+}
+
+TEST_F(MainWindowFixture, FirstRunAppliesTheFirstLanguageAndRemembersIt)
+{
+    Open(false);
+    EXPECT_EQ(window->LanguageIndex(), 0);
+    EXPECT_EQ(Find("nodevice_ok_btn")->GetText(), "OK");
+    EXPECT_EQ(SettingsStore().ReadInt(LanguageConfig::kSettingName), 1033);
+}
+
+TEST_F(MainWindowFixture, RememberedLanguageAndItsFontsApplyAtStart)
+{
+    ASSERT_TRUE(SettingsStore().WriteInt(LanguageConfig::kSettingName, 2052));
+    Open(false);
+    EXPECT_EQ(window->LanguageIndex(), 1);
+    EXPECT_EQ(Find("nodevice_ok_btn")->GetText(), "确定");
+    EXPECT_EQ(window->GetPaintManager().GetFont(-1), (ui::FontInfo{"Verdana Unicode MS", 14}));
+
+    // A language the list does not have keeps the texts and the remembered
+    // choice.
+    window->ApplyLanguage(7);
+    EXPECT_EQ(Find("nodevice_ok_btn")->GetText(), "确定");
+    EXPECT_EQ(SettingsStore().ReadInt(LanguageConfig::kSettingName), 2052);
 }
 
 TEST_F(MainWindowFixture, ToolQueryReportsTheVersionAndDeviceKinds)

@@ -23,8 +23,9 @@ public:
             throw std::runtime_error("pipe failed");
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, pipeFds[1], 3);
+        // The read end first: it may be fd 3 itself.
         posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
+        posix_spawn_file_actions_adddup2(&actions, pipeFds[1], 3);
         char* argv[] = {const_cast<char*>("dbus-daemon"), const_cast<char*>("--session"),
                         const_cast<char*>("--nofork"), const_cast<char*>("--nopidfile"),
                         const_cast<char*>("--print-address=3"), nullptr};
