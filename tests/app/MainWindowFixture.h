@@ -77,6 +77,8 @@ public:
         return 1;
     }
     int LoadProfile() override { return ++profileLoads; }
+    // What the mouse and keyboard answer: the receiver's link.
+    int IsLinkUp() override { return CommandLinkUp(); }
 
     int lightStates = 0;
     int saves = 0;

@@ -76,6 +76,33 @@ TEST_F(MainWindowFixture, ArrivalWhileInTheTrayShowsAndRaisesTheWindow)
     EXPECT_FALSE(Mouse()->IsCommandOpen());
 }
 
+TEST_F(MainWindowFixture, MouseThroughItsReceiverAppearsOnlyWhileSwitchedOn)
+{
+    SimFirmware* receiver = devices.Plug("mouse-receiver");
+    receiver->SetWirelessDeviceOn(false);
+    OpenAndWaitForScan();
+    ASSERT_TRUE(Loop().WaitUntil([&] { return Mouse()->IsCommandOpen(); }));
+    EXPECT_TRUE(Mouse()->ViaReceiver());
+    auto* entry = window->SelectorEntries().at(0);
+
+    Loop().AdvanceBy(500);
+    EXPECT_FALSE(entry->IsOwnVisible()) << "the receiver alone is no mouse";
+    EXPECT_EQ(entry->LinkFailures(), 1);
+    EXPECT_TRUE(Find("No_device_Link")->IsVisible());
+
+    receiver->SetWirelessDeviceOn(true);
+    Loop().AdvanceBy(3000);
+    EXPECT_TRUE(entry->IsOwnVisible()) << "shown within one retry";
+    EXPECT_EQ(entry->LinkFailures(), 0);
+    EXPECT_EQ(window->CurrentDevice(), Mouse());
+    EXPECT_FALSE(Find("No_device_Link")->IsVisible());
+
+    receiver->SetWirelessDeviceOn(false);
+    Loop().AdvanceBy(2000);
+    EXPECT_FALSE(entry->IsOwnVisible()) << "the link watch hides it again";
+    EXPECT_EQ(window->CurrentDevice(), nullptr);
+}
+
 TEST_F(MainWindowFixture, ProfileChoicesWithin400MsApplyOnlyTheLast)
 {
     OpenWithMouse();
