@@ -11,7 +11,7 @@
 // its vendor id, product id and kind code at 20 + 12 k, 24 + 12 k, 28 + 12 k.
 constexpr uint64_t kToolReportCopyDataId = 5;
 constexpr std::size_t kToolReportSize = 1024;
-// The version the service tool is told, one part per integer.
-constexpr std::array<int, 4> kToolReportVersion = {2, 3, 0, 2};
+// The program's version (the build's project version), one part per integer.
+constexpr std::array<int, 4> kToolReportVersion = {VELTRANE_VERSION_PARTS};
 
 std::vector<uint8_t> BuildToolReport(const std::array<int, 4>& version);
