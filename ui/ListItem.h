@@ -32,4 +32,7 @@ public:
     bool selected_ = false;
 };
 
+// The list row interface of a control, or nullptr when it is no row.
+ListItem* AsListItem(Control* control);
+
 } // namespace ui
