@@ -18,7 +18,7 @@ public:
     void SetIndex(int index) { index_ = index; }
     bool IsSelected() const { return selected_; }
 
-    // The row controls of the toolkit implement these through the helpers.
+    // The row controls of the toolkit have them from ListItemBase.
     virtual bool Select(bool selected = true) = 0;
     virtual Control* AsControl() = 0;
 
