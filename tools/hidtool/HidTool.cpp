@@ -54,7 +54,7 @@ public:
     {
         sim_ = std::make_unique<SimDevices>();
         for (const SimProductInfo& product : SimCatalogue::Products()) {
-            if (product.kind == 7)
+            if (product.kind == kKindHeadset)
                 sim_->PlugHeadset();
             else
                 sim_->Plug(product.name);
@@ -246,7 +246,7 @@ int HidTool::Run(const std::vector<std::string>& args, std::ostream& out, std::o
     bool viaReceiver = false;
     if (sim) {
         const SimProductInfo* product = SimCatalogue::Find(device);
-        if (!product || product->kind == 7) {
+        if (!product || product->kind == kKindHeadset) {
             err << kUsage;
             return 2;
         }
