@@ -53,19 +53,12 @@ void CKestrelUSBDevice::SetKeyButtonCount(int count)
     page_.SetKeyButtonCount(static_cast<size_t>(std::max(count, 0)));
 }
 
-void CKestrelUSBDevice::SetIdentity(const DeviceIdentity& identity)
-{
-    identity_ = identity;
-    kind_ = identity.kind;
-    role_ = identity.role;
-}
-
 void CKestrelUSBDevice::SetHostLighting(int state)
 {
     if (state != hostLighting_)
         frameSender_.Forget();
     hostLighting_ = state;
-    if (state != 0 && kind_ == kKindKeyboard)
+    if (state != 0 && identity_.kind == kKindKeyboard)
         channels_.Command().EnableHostLighting();
 }
 
@@ -255,7 +248,7 @@ void CKestrelUSBDevice::BindPageControls()
 void CKestrelUSBDevice::ShowPage(int page)
 {
     pageIndex_ = page;
-    page_.ShowPage(this, page, kind_);
+    page_.ShowPage(this, page, identity_.kind);
 }
 
 int CKestrelUSBDevice::GetPage() const
