@@ -61,8 +61,8 @@ public:
     void SetProfileName(std::string name) { profileName_ = std::move(name); }
     void SetFolderName(std::string name) { folderName_ = std::move(name); }
     void SetPowerWidget(ui::Control* widget) { powerWidget_ = widget; }
-    // Also takes the kind code and the role from it.
-    void SetIdentity(const DeviceIdentity& identity);
+    // Kind() and Role() answer from it.
+    void SetIdentity(const DeviceIdentity& identity) { identity_ = identity; }
     void SetLightConfigName(std::string name) { lightConfigName_ = std::move(name); }
     // The selector entry whose timers drive the device (not owned).
     void SetSelectorEntry(ui::Control* entry) { selectorEntry_ = entry; }
@@ -77,8 +77,8 @@ public:
     const std::string& FolderName() const { return folderName_; }
     ui::Control* PowerWidget() const { return powerWidget_; }
     const DeviceIdentity& Identity() const { return identity_; }
-    int Kind() const { return kind_; }
-    int Role() const { return role_; }
+    int Kind() const { return identity_.kind; }
+    int Role() const { return identity_.role; }
     const std::string& LightConfigName() const { return lightConfigName_; }
     ui::Control* SelectorEntry() const { return selectorEntry_; }
 
@@ -273,8 +273,6 @@ private:
     // Identity and wiring.
     DeviceIdentity identity_;
     DeviceIdentity commandInterface_; // the interface the command channel has open
-    int kind_ = 0;
-    int role_ = 0;
     int kindRow_ = -1;
     ui::WindowHandle mainWindow_;
     ui::Control* selectorEntry_ = nullptr;

@@ -11,12 +11,10 @@ DetectionPass::DetectionPass(std::shared_ptr<DeviceEntryTable> entries, ui::Wind
 bool DetectionPass::Run()
 {
     leftCandidates_ = false;
-    enumerated_ = false;
     released_ = false;
     if (!entries_->AllEntriesClaimed()) {
         if (!ClaimArrivals())
             return false;
-        enumerated_ = true;
         if (!announced_) {
             announced_ = true;
             ui::PostMessage(mainWindow_, activationMessage_, 0, 0);

@@ -30,8 +30,6 @@ public:
     // Whether the last pass left a candidate interface it could not open or
     // claim (tried again on the next pass).
     bool LeftCandidates() const { return leftCandidates_; }
-    // Whether the last pass listed the interfaces (some entry was free).
-    bool Enumerated() const { return enumerated_; }
     // Whether the last pass freed an entry: an interface already present
     // (a second device of the same product) may claim it on the next pass.
     bool Released() const { return released_; }
@@ -46,6 +44,5 @@ private:
     HidDevice device_; // the pass's own, used by its thread alone
     bool announced_ = false;
     bool leftCandidates_ = false;
-    bool enumerated_ = false;
     bool released_ = false;
 };

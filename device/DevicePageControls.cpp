@@ -35,8 +35,9 @@ void DevicePageControls::Bind(ui::Control* page)
             keyButtons_[slot] = control;
         } else if (name->prefix == "light_" && slot < lightControls_.size()) {
             lightControls_[slot] = control;
-            if (auto* preview = dynamic_cast<LedPreviewControl*>(control))
-                preview->ShowLight(0xFFFFFF, 255, true);
+            previews_[slot] = dynamic_cast<LedPreviewControl*>(control);
+            if (previews_[slot])
+                previews_[slot]->ShowLight(0xFFFFFF, 255, true);
         }
         return false;
     });
@@ -87,11 +88,10 @@ void DevicePageControls::ShowPage(ui::Control* page, int pageIndex, int kind)
 
 void DevicePageControls::Preview(std::span<const LedColour> frame, bool repaint)
 {
-    const size_t count = std::min(frame.size(), lightControls_.size());
+    const size_t count = std::min(frame.size(), previews_.size());
     for (size_t i = 0; i < count; ++i) {
-        ui::Control* control = lightControls_[i];
-        auto* preview = dynamic_cast<LedPreviewControl*>(control);
-        if (!preview || !control->IsVisible())
+        LedPreviewControl* preview = previews_[i];
+        if (!preview || !lightControls_[i]->IsVisible())
             continue;
         const LedColour& led = frame[i];
         preview->ShowLight((uint32_t{led.red} << 16) | (uint32_t{led.green} << 8) | led.blue, led.intensity, true);

@@ -6,6 +6,8 @@
 #include <span>
 #include <vector>
 
+class LedPreviewControl;
+
 namespace ui {
 class Control;
 class TabLayout;
@@ -19,7 +21,11 @@ class DevicePageControls {
 public:
     // Sizes the two lists; slots past the new size are dropped.
     void SetKeyButtonCount(size_t count) { keyButtons_.resize(count, nullptr); }
-    void SetLightControlCount(size_t count) { lightControls_.resize(count, nullptr); }
+    void SetLightControlCount(size_t count)
+    {
+        lightControls_.resize(count, nullptr);
+        previews_.resize(count, nullptr);
+    }
 
     // Finds the select panel in `page` and fills the slots from its
     // "DeviceKeyButton" controls; each LED preview starts white at full
@@ -39,6 +45,9 @@ private:
     ui::Control* selectPanel_ = nullptr;
     std::vector<ui::Control*> keyButtons_;
     std::vector<ui::Control*> lightControls_;
+    // The LED preview interface of each light control, looked up once at
+    // binding: the light tick shows every frame through it.
+    std::vector<LedPreviewControl*> previews_;
     bool switchesFound_ = false;
     ui::TabLayout* functionSwitch_ = nullptr;
     ui::TabLayout* keyFunctionSwitch_ = nullptr;

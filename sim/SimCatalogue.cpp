@@ -7,12 +7,12 @@
 const std::vector<SimProductInfo>& SimCatalogue::Products()
 {
     static const std::vector<SimProductInfo> products = {
-        {"mouse", 0x320F, 0x7C1F, 2, false},
-        {"mouse-receiver", 0x320F, 0x7C20, 6, true},
-        {"keyboard", 0x320F, 0x505B, 1, false},
-        {"keyboard-receiver", 0x320F, 0x5088, 9, true},
-        {"mousepad", 0x320F, 0x1004, 3, false},
-        {"headset", 0x0C76, 0x1630, 7, false},
+        {"mouse", 0x320F, 0x7C1F, kKindMouse, false},
+        {"mouse-receiver", 0x320F, 0x7C20, kKindMouseReceiver, true},
+        {"keyboard", 0x320F, 0x505B, kKindKeyboard, false},
+        {"keyboard-receiver", 0x320F, 0x5088, kKindKeyboardReceiver, true},
+        {"mousepad", 0x320F, 0x1004, kKindMousePad, false},
+        {"headset", 0x0C76, 0x1630, kKindHeadset, false},
     };
     return products;
 }
@@ -30,14 +30,14 @@ std::vector<std::shared_ptr<SimHidInterface>> SimCatalogue::MakeInterfaces(const
     const HidAttributes attributes{product.vendorId, product.productId, 0x0102};
     const std::string name(product.name);
     std::vector<std::shared_ptr<SimHidInterface>> interfaces;
-    if (product.kind == 7) {
+    if (product.kind == kKindHeadset) {
         interfaces.push_back(std::make_shared<SimHidInterface>(name, attributes, kHeadsetInterface,
                                                                SimDescriptors::HeadsetInterface()));
         return interfaces;
     }
-    if (product.kind == 2 || product.kind == 6)
+    if (product.kind == kKindMouse || product.kind == kKindMouseReceiver)
         interfaces.push_back(std::make_shared<SimHidInterface>(name, attributes, 0, SimDescriptors::MouseInterface()));
-    if (product.kind == 1 || product.kind == 9)
+    if (product.kind == kKindKeyboard || product.kind == kKindKeyboardReceiver)
         interfaces.push_back(
             std::make_shared<SimHidInterface>(name, attributes, 0, SimDescriptors::KeyboardInterface()));
     interfaces.push_back(std::make_shared<SimHidInterface>(name, attributes, kCommandInterface,

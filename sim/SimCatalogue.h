@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/DeviceIdentity.h"
 #include "sim/SimHidInterface.h"
 
 #include <cstdint>
@@ -13,7 +14,7 @@ struct SimProductInfo {
     std::string_view name;
     uint16_t vendorId;
     uint16_t productId;
-    int kind;          // device kind code: 1, 9 keyboard; 2, 6 mouse; 3 pad; 7 headset
+    DeviceKindCode kind;
     bool viaReceiver;  // reached through a wireless receiver
 };
 

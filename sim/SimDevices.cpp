@@ -37,7 +37,7 @@ SimDevices::Product* SimDevices::Find(std::string_view name)
     Product product;
     product.interfaces = SimCatalogue::MakeInterfaces(*info);
     std::shared_ptr<SimHidInterface> owner = product.interfaces.back(); // the command or headset interface
-    if (info->kind == 7) {
+    if (info->kind == kKindHeadset) {
         product.headset = std::make_shared<SimHeadset>();
         product.headset->AttachInterface(owner);
         owner->SetHandler(product.headset);
@@ -105,7 +105,7 @@ std::string SimDevices::CommandPath(std::string_view name)
         return {};
     const HidAttributes attributes{info->vendorId, info->productId, 0};
     const std::string node = std::string(SimHidBackend::kPrefix) + std::string(name);
-    if (info->kind == 7)
+    if (info->kind == kKindHeadset)
         return HidPath::Build(node, attributes, SimCatalogue::kHeadsetInterface, 0, 1);
     return HidPath::Build(node, attributes, SimCatalogue::kCommandInterface, 3, 4);
 }
@@ -115,7 +115,7 @@ std::string SimDevices::NotificationPath(std::string_view name)
     const SimProductInfo* info = SimCatalogue::Find(name);
     if (!info)
         return {};
-    if (info->kind == 7)
+    if (info->kind == kKindHeadset)
         return CommandPath(name);
     const HidAttributes attributes{info->vendorId, info->productId, 0};
     return HidPath::Build(std::string(SimHidBackend::kPrefix) + std::string(name), attributes,

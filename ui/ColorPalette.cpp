@@ -133,10 +133,7 @@ void ColorPalette::DrawThumb(Canvas& canvas, Point centre)
     const int r = Scale(5);
     Rect thumb{centre.x - r, centre.y - r, centre.x + r, centre.y + r};
     if (!thumbImage_.empty()) {
-        Rect saved = pos_;
-        pos_ = thumb;
-        DrawImage(canvas, thumbImage_);
-        pos_ = saved;
+        DrawImage(canvas, thumbImage_, thumb);
         return;
     }
     canvas.DrawRoundRect(thumb, {2 * r, 2 * r}, Scale(2), 0xFFFFFFFF);

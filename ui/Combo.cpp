@@ -4,7 +4,6 @@
 #include "ui/Canvas.h"
 #include "ui/ComboDropWindow.h"
 #include "ui/FontInfo.h"
-#include "ui/List.h"
 #include "ui/ListItem.h"
 #include "ui/PaintManager.h"
 
@@ -22,53 +21,12 @@ std::string_view Combo::GetClass() const { return "ComboUI"; }
 
 bool Combo::IsClass(std::string_view name) const { return MatchesClass(name, "Combo") || Container::IsClass(name); }
 
-void Combo::Reindex()
-{
-    for (int i = 0; i < GetCount(); ++i)
-        if (ListItem* item = AsListItem(GetItemAt(i)))
-            item->SetIndex(i);
-}
-
-bool Combo::AddAt(Control* control, int index)
-{
-    if (ListItem* item = AsListItem(control)) {
-        item->SetOwner(this);
-        if (control->GetFixedHeight() == 0 && style_.itemHeight > 0)
-            control->SetFixedHeight(style_.itemHeight);
-    }
-    if (!Container::AddAt(control, index))
-        return false;
-    if (current_ >= index)
-        ++current_;
-    Reindex();
-    return true;
-}
-
 bool Combo::Remove(Control* control, bool doNotDestroy)
 {
-    int index = GetItemIndex(control);
-    if (index < 0)
-        return false;
-    CloseDropDown();
-    if (ListItem* item = AsListItem(control))
-        item->SetOwner(nullptr);
-    if (!Container::Remove(control, doNotDestroy))
-        return false;
-    if (index == current_)
-        current_ = -1;
-    else if (index < current_)
-        --current_;
-    Reindex();
-    Invalidate();
-    return true;
-}
-
-void Combo::RemoveAll()
-{
-    CloseDropDown();
-    Container::RemoveAll();
-    current_ = -1;
-    Invalidate();
+    // The open drop-down shows the rows; it gives them back before one goes.
+    if (GetItemIndex(control) >= 0)
+        CloseDropDown();
+    return ListOwnerBase::Remove(control, doNotDestroy);
 }
 
 bool Combo::SelectItem(int index, bool takeFocus, bool notify)
@@ -189,10 +147,6 @@ void Combo::DoEvent(UiEvent& event)
 
 bool Combo::SetAttribute(std::string_view name, std::string_view value)
 {
-    bool known = false;
-    bool ok = style_.SetAttribute(name, value, known);
-    if (known)
-        return ok;
     if (EqualsNoCase(name, "dropboxsize")) {
         auto size = ParseSize(value);
         if (!size)
@@ -207,7 +161,7 @@ bool Combo::SetAttribute(std::string_view name, std::string_view value)
         (EqualsNoCase(name, "dropboxbkcolor") ? dropBoxBkColor_ : dropBoxBorderColor_) = *colour;
         return true;
     }
-    return Container::SetAttribute(name, value);
+    return ListOwnerBase::SetAttribute(name, value);
 }
 
 } // namespace ui

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "ui/Container.h"
-#include "ui/ListOwner.h"
+#include "ui/ListOwnerBase.h"
 
 namespace ui {
 
@@ -12,16 +11,13 @@ class ComboDropWindow;
 // drop-down. Selecting sends "itemselect" (wParam new index, lParam old)
 // unless the program selects without a notification. Up, Down and the wheel
 // step through the rows.
-class Combo : public Container, public ListOwner {
+class Combo : public ListOwnerBase<Container> {
 public:
     Combo();
     ~Combo() override;
     std::string_view GetClass() const override;
     bool IsClass(std::string_view name) const override;
 
-    const ListItemStyle& GetItemStyle() const override { return style_; }
-    ListItemStyle& ItemStyle() { return style_; }
-    int GetCurSel() const override { return current_; }
     bool SelectItem(int index, bool takeFocus = false, bool notify = true) override;
     void ItemClicked(Control* row) override;
     void ItemActivated(Control* row) override;
@@ -38,9 +34,7 @@ public:
     // Called by the drop-down window when it goes.
     void DropDownClosed();
 
-    bool AddAt(Control* control, int index) override;
     bool Remove(Control* control, bool doNotDestroy = false) override;
-    void RemoveAll() override;
     void SetPos(const Rect& rect) override;
     Control* HitTest(Point pt) override;
     void DoPaint(Canvas& canvas, const Rect& dirty) override;
@@ -48,10 +42,7 @@ public:
     bool SetAttribute(std::string_view name, std::string_view value) override;
 
 private:
-    void Reindex();
     bool Step(int direction);
-    ListItemStyle style_;
-    int current_ = -1;
     Size dropBoxSize_{0, 150};
     uint32_t dropBoxBkColor_ = 0xFF242832;
     uint32_t dropBoxBorderColor_ = 0xFF2E3340;

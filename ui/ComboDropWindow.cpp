@@ -1,7 +1,6 @@
 #include "ui/ComboDropWindow.h"
 
 #include "ui/Combo.h"
-#include "ui/List.h"
 #include "ui/ListItem.h"
 #include "ui/Platform.h"
 #include "ui/VerticalLayout.h"

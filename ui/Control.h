@@ -164,6 +164,8 @@ public:
     // Draws an image text over the control through the window's image cache;
     // false when it cannot be parsed or loaded.
     bool DrawImage(Canvas& canvas, std::string_view imageText, const ImageTint* tint = nullptr);
+    // The same over `area`, a part of the control such as a slider's thumb.
+    bool DrawImage(Canvas& canvas, std::string_view imageText, const Rect& area, const ImageTint* tint = nullptr);
 
     // Events arrive here from the paint manager.
     virtual void DoEvent(UiEvent& event);

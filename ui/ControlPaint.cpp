@@ -125,6 +125,11 @@ void Control::PaintBorder(Canvas& canvas)
 
 bool Control::DrawImage(Canvas& canvas, std::string_view imageText, const ImageTint* tint)
 {
+    return DrawImage(canvas, imageText, pos_, tint);
+}
+
+bool Control::DrawImage(Canvas& canvas, std::string_view imageText, const Rect& area, const ImageTint* tint)
+{
     ResourceManager& resources = ResourceManager::Instance();
     const auto& description = resources.Images().Parse(imageText);
     if (!description)
@@ -135,7 +140,7 @@ bool Control::DrawImage(Canvas& canvas, std::string_view imageText, const ImageT
     ImageDescription scaled = *description;
     if (scaled.dest)
         scaled.dest = Scale(*scaled.dest);
-    canvas.DrawImage(pos_, scaled, *image, tint);
+    canvas.DrawImage(area, scaled, *image, tint);
     return true;
 }
 

@@ -5,58 +5,11 @@
 
 namespace ui {
 
-ListItem* AsListItem(Control* control) { return dynamic_cast<ListItem*>(control); }
-
 List::List() { EnableScrollBar(true, false); }
 
 std::string_view List::GetClass() const { return "ListUI"; }
 
 bool List::IsClass(std::string_view name) const { return MatchesClass(name, "List") || VerticalLayout::IsClass(name); }
-
-void List::Reindex()
-{
-    for (int i = 0; i < GetCount(); ++i)
-        if (ListItem* item = AsListItem(GetItemAt(i)))
-            item->SetIndex(i);
-}
-
-bool List::AddAt(Control* control, int index)
-{
-    if (ListItem* item = AsListItem(control)) {
-        item->SetOwner(this);
-        if (control->GetFixedHeight() == 0 && style_.itemHeight > 0)
-            control->SetFixedHeight(style_.itemHeight);
-    }
-    if (!VerticalLayout::AddAt(control, index))
-        return false;
-    if (current_ >= index)
-        ++current_;
-    Reindex();
-    return true;
-}
-
-bool List::Remove(Control* control, bool doNotDestroy)
-{
-    int index = GetItemIndex(control);
-    if (index < 0)
-        return false;
-    if (ListItem* item = AsListItem(control))
-        item->SetOwner(nullptr);
-    if (!VerticalLayout::Remove(control, doNotDestroy))
-        return false;
-    if (index == current_)
-        current_ = -1;
-    else if (index < current_)
-        --current_;
-    Reindex();
-    return true;
-}
-
-void List::RemoveAll()
-{
-    VerticalLayout::RemoveAll();
-    current_ = -1;
-}
 
 bool List::SelectItem(int index, bool takeFocus, bool notify)
 {
@@ -105,17 +58,6 @@ void List::DoEvent(UiEvent& event)
         return;
     }
     VerticalLayout::DoEvent(event);
-}
-
-bool List::SetAttribute(std::string_view name, std::string_view value)
-{
-    bool known = false;
-    bool ok = style_.SetAttribute(name, value, known);
-    if (known) {
-        Invalidate();
-        return ok;
-    }
-    return VerticalLayout::SetAttribute(name, value);
 }
 
 } // namespace ui

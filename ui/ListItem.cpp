@@ -2,6 +2,8 @@
 
 namespace ui {
 
+ListItem* AsListItem(Control* control) { return dynamic_cast<ListItem*>(control); }
+
 bool ListItem::HandleRowEvent(Control& row, UiEvent& event)
 {
     if (!owner_)

@@ -18,7 +18,7 @@ public:
     void SetIndex(int index) { index_ = index; }
     bool IsSelected() const { return selected_; }
 
-    // The row controls of the toolkit implement these through the helpers.
+    // The row controls of the toolkit have them from ListItemBase.
     virtual bool Select(bool selected = true) = 0;
     virtual Control* AsControl() = 0;
 
@@ -31,5 +31,8 @@ public:
     int index_ = -1;
     bool selected_ = false;
 };
+
+// The list row interface of a control, or nullptr when it is no row.
+ListItem* AsListItem(Control* control);
 
 } // namespace ui

@@ -19,39 +19,6 @@ std::string ListLabelElement::GetText() const
     return Control::GetText();
 }
 
-bool ListLabelElement::Select(bool selected)
-{
-    selected_ = selected;
-    SetState(ControlState::Selected, selected);
-    return true;
-}
-
-void ListLabelElement::DoEvent(UiEvent& event)
-{
-    if (event.type == EventType::PointerEnter) {
-        SetState(ControlState::Hot, IsEnabled());
-        return;
-    }
-    if (event.type == EventType::PointerLeave) {
-        SetState(ControlState::Hot, false);
-        return;
-    }
-    if (HandleRowEvent(*this, event))
-        return;
-    Control::DoEvent(event);
-}
-
-bool ListLabelElement::Activate()
-{
-    if (!Control::Activate())
-        return false;
-    if (owner_)
-        owner_->ItemActivated(this);
-    return true;
-}
-
-void ListLabelElement::PaintBkColor(Canvas& canvas) { PaintRowBackground(*this, canvas, bkColor_); }
-
 void ListLabelElement::PaintText(Canvas& canvas)
 {
     std::string text = GetText();

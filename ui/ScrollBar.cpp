@@ -57,11 +57,7 @@ void ScrollBar::PaintStatusImage(Canvas& canvas)
     if (thumb.IsEmpty())
         return;
     if (!thumbImage_.empty()) {
-        // Draw the thumb image over the thumb only.
-        Rect saved = pos_;
-        pos_ = thumb;
-        DrawImage(canvas, thumbImage_);
-        pos_ = saved;
+        DrawImage(canvas, thumbImage_, thumb);
         return;
     }
     canvas.FillRect(thumb, (IsHot() || dragging_) ? thumbHotColor_ : thumbColor_);

@@ -150,11 +150,7 @@ void Slider::PaintStatusImage(Canvas& canvas)
             canvas.FillEllipse(thumb, thumbColor_);
         return;
     }
-    // The thumb image is drawn over the thumb's own rectangle.
-    Rect saved = pos_;
-    pos_ = thumb;
-    DrawImage(canvas, *image);
-    pos_ = saved;
+    DrawImage(canvas, *image, thumb);
 }
 
 bool Slider::SetAttribute(std::string_view name, std::string_view value)

@@ -131,11 +131,26 @@ TEST(HidToolCommands, RealPathOnAFixtureNodeRunsTheCommand)
 {
     SysfsFixture fixture;
     fixture.AddNode(2, 0x320F, 0x7C1F, 1, SimDescriptors::CommandInterface());
-    // The stand-in node (a plain file) takes the write and never answers.
-    const ToolRun run = RunTool({"--sysfs", fixture.SysfsRoot(), "--path",
-                                 fixture.DeviceRoot() + "/hidraw2&vid_320f&pid_7c1f&mi_01&col04", "status"});
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, "result=0\n");
+    fixture.AddNode(3, 0x320F, 0x7C20, 1, SimDescriptors::CommandInterface());
+    // The stand-in nodes (plain files) take the write and never answer.
+    const std::string cable = fixture.DeviceRoot() + "/hidraw2&vid_320f&pid_7c1f&mi_01&col04";
+    const std::string receiver = fixture.DeviceRoot() + "/hidraw3&vid_320f&pid_7c20&mi_01&col04";
+    struct Case {
+        std::string path;
+        std::string command;
+        std::string out;
+    };
+    // Only the receiver's route asks the device whether the link is up.
+    const Case cases[] = {
+        {cable, "status", "result=0\n"},
+        {cable, "link", "result=1\n"},
+        {receiver, "link", "result=0\n"},
+    };
+    for (const Case& c : cases) {
+        const ToolRun run = RunTool({"--sysfs", fixture.SysfsRoot(), "--path", c.path, c.command});
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.out, c.out) << c.path << " " << c.command;
+    }
 }
 
 } // namespace

@@ -254,6 +254,42 @@ TEST_F(Controls, ListSelectsClicksAndActivates)
     EXPECT_EQ(Take(), (std::vector<Seen>{{"itemselect", "list", 0, 1}}));
 }
 
+// List and combo share their row bookkeeping: the same steps on each.
+TEST_F(Controls, RowsStayNumberedAndTheSelectionFollowsItsRow)
+{
+    auto& w = Open(R"(<List name="list" itemheight="20"><ListLabelElement/><ListLabelElement/></List>
+        <Combo name="combo" itemheight="20"><ListLabelElement/><ListLabelElement/></Combo>)");
+    for (const char* name : {"list", "combo"}) {
+        SCOPED_TRACE(name);
+        auto* rows = w.FindAs<ui::Container>(name);
+        auto* owner = dynamic_cast<ui::ListOwner*>(rows);
+        ASSERT_NE(owner, nullptr);
+        const auto indices = [rows] {
+            std::vector<int> found;
+            for (int i = 0; i < rows->GetCount(); ++i)
+                found.push_back(ui::AsListItem(rows->GetItemAt(i))->GetIndex());
+            return found;
+        };
+        ASSERT_TRUE(owner->SelectItem(1, false, false));
+        auto* added = new ui::ListLabelElement;
+        ASSERT_TRUE(rows->AddAt(added, 0));
+        EXPECT_EQ(added->GetOwner(), owner);
+        EXPECT_EQ(added->GetFixedHeight(), 20);
+        EXPECT_EQ(owner->GetCurSel(), 2);
+        EXPECT_EQ(indices(), (std::vector<int>{0, 1, 2}));
+        ASSERT_TRUE(rows->Remove(rows->GetItemAt(1)));
+        EXPECT_EQ(owner->GetCurSel(), 1);
+        EXPECT_EQ(indices(), (std::vector<int>{0, 1}));
+        // The selected row, handed back to the caller: it is nobody's row any more.
+        std::unique_ptr<ui::ListLabelElement> selected(static_cast<ui::ListLabelElement*>(rows->GetItemAt(1)));
+        ASSERT_TRUE(rows->Remove(selected.get(), true));
+        EXPECT_EQ(selected->GetOwner(), nullptr);
+        EXPECT_EQ(owner->GetCurSel(), -1);
+        EXPECT_EQ(indices(), (std::vector<int>{0}));
+    }
+    EXPECT_TRUE(Take().empty());
+}
+
 TEST_F(Controls, ColorPaletteReportsOnRelease)
 {
     auto& w = Open(R"(<ColorPalette name="p" height="120" barheight="10" bargap="10"/>)");

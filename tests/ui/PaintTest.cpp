@@ -1,5 +1,8 @@
 #include "tests/ui/UiTestSupport.h"
 #include "ui/Button.h"
+#include "ui/Container.h"
+#include "ui/ScrollBar.h"
+#include "ui/Slider.h"
 #include "ui/RecordingCanvas.h"
 
 #include <gtest/gtest.h>
@@ -136,6 +139,35 @@ TEST_F(Paint, FirstPaintSendsWindowInitAndToolTipsWait)
     w.GetPaintManager().OnPointerMove({10, 80});
     EXPECT_EQ(w.Host().ToolTip(), "");
     w.GetPaintManager().RemoveNotifier(&spy);
+}
+
+TEST_F(Paint, ThumbImagesCoverTheThumbAlone)
+{
+    skin.Add("thumb.png", PngHeader(8, 8));
+    Open(R"(<Slider name="s" height="20" max="100" value="50" thumbsize="20,20" thumbimage="thumb.png" bkimage="bk.png"/>
+            <VerticalLayout name="v" height="40" vscrollbar="true"><Control height="200"/></VerticalLayout>
+            <ColorPalette name="p" height="30" thumbimage="thumb.png"/>)");
+    auto* slider = window->FindAs<ui::Slider>("s");
+    ui::ScrollBar* bar = window->FindAs<ui::Container>("v")->GetVerticalScrollBar();
+    ASSERT_TRUE(bar->SetAttribute("thumbimage", "thumb.png"));
+    window->GetPaintManager().UpdateLayout();
+    std::vector<ui::Rect> thumbs;
+    ui::Rect sliderBackground;
+    ui::RecordingCanvas canvas;
+    window->GetPaintManager().Paint(canvas, {0, 0, 200, 100});
+    for (const auto& entry : canvas.Entries()) {
+        if (entry.text == "thumb.png")
+            thumbs.push_back(entry.rect);
+        else if (entry.text == "bk.png")
+            sliderBackground = entry.rect;
+    }
+    // The slider's, the scroll bar's, then the palette's two (hue and brightness), 10 by 10.
+    ASSERT_EQ(thumbs.size(), 4u);
+    EXPECT_EQ(thumbs[0], slider->GetThumbRect());
+    EXPECT_EQ(thumbs[1], bar->GetThumbRect());
+    for (const ui::Rect& thumb : {thumbs[2], thumbs[3]})
+        EXPECT_EQ((ui::Size{thumb.Width(), thumb.Height()}), (ui::Size{10, 10}));
+    EXPECT_EQ(sliderBackground, slider->GetPos());
 }
 
 TEST_F(Paint, DpiScalesLayoutFontsAndImageDest)

@@ -1,9 +1,11 @@
 #include "tools/hidtool/HidTool.h"
 
+#include "device/DeviceChannels.h"
 #include "device/DeviceProtocol.h"
 #include "device/HidBackendRegistry.h"
 #include "device/HidDevice.h"
 #include "device/HidPlatform.h"
+#include "device/SupportedDevices.h"
 #include "sim/SimCatalogue.h"
 #include "sim/SimDevices.h"
 
@@ -23,10 +25,14 @@ constexpr const char* kUsage =
     "KIND: no-reply, wrong-echo, status-ff, status-fe, device-off, write-fails\n"
     "COMMAND: info | read-settings OFFSET LENGTH | write-settings OFFSET HEX | read-keys | status | link\n";
 
-// Product ids of the wireless receivers: their channel goes through the receiver route.
-bool IsReceiverProduct(uint16_t productId)
+// Whether the catalogue lists the product as a wireless receiver: its channel
+// goes through the receiver route.
+bool IsReceiverProduct(uint16_t vendorId, uint16_t productId)
 {
-    return productId == 0x7C20 || productId == 0x5088;
+    for (const SupportedDeviceEntry& row : kSupportedDevices)
+        if (row.vendorId == vendorId && row.productId == productId)
+            return DeviceChannels::IsReceiverKind(row.kind);
+    return false;
 }
 
 // Restores the machine's backend and removes the simulated one when the
@@ -48,7 +54,7 @@ public:
     {
         sim_ = std::make_unique<SimDevices>();
         for (const SimProductInfo& product : SimCatalogue::Products()) {
-            if (product.kind == 7)
+            if (product.kind == kKindHeadset)
                 sim_->PlugHeadset();
             else
                 sim_->Plug(product.name);
@@ -240,7 +246,7 @@ int HidTool::Run(const std::vector<std::string>& args, std::ostream& out, std::o
     bool viaReceiver = false;
     if (sim) {
         const SimProductInfo* product = SimCatalogue::Find(device);
-        if (!product || product->kind == 7) {
+        if (!product || product->kind == kKindHeadset) {
             err << kUsage;
             return 2;
         }
@@ -252,7 +258,8 @@ int HidTool::Run(const std::vector<std::string>& args, std::ostream& out, std::o
         path = SimDevices::CommandPath(device);
         viaReceiver = product->viaReceiver;
     } else {
-        viaReceiver = IsReceiverProduct(HidDevice::ParseHexField(path, "pid_"));
+        viaReceiver =
+            IsReceiverProduct(HidDevice::ParseHexField(path, "vid_"), HidDevice::ParseHexField(path, "pid_"));
     }
 
     DeviceProtocol channel;
