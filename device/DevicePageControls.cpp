@@ -19,6 +19,7 @@ ui::TabLayout* FindTabs(ui::Control* page, std::string_view name)
 
 void DevicePageControls::Bind(ui::Control* page)
 {
+    lastPainted_.clear();
     selectPanel_ = page->FindIf([page](ui::Control* c) {
         return c != page && (c->IsClass("SelectPanel") || c->GetName() == "SelectPanel");
     });
@@ -96,6 +97,11 @@ void DevicePageControls::Preview(std::span<const LedColour> frame, bool repaint)
         const LedColour& led = frame[i];
         preview->ShowLight((uint32_t{led.red} << 16) | (uint32_t{led.green} << 8) | led.blue, led.intensity, true);
     }
-    if (repaint && selectPanel_)
+    // The light tick offers every frame; an unchanged one needs no repaint
+    // of the device picture.
+    const bool changed = !std::equal(frame.begin(), frame.end(), lastPainted_.begin(), lastPainted_.end());
+    if (repaint && changed && selectPanel_) {
         selectPanel_->Invalidate();
+        lastPainted_.assign(frame.begin(), frame.end());
+    }
 }

@@ -34,7 +34,7 @@ public:
     // Selects the sections of page index `page` (kind: the device kind code).
     void ShowPage(ui::Control* page, int pageIndex, int kind);
     // Shows the frame in the visible LED previews; repaints the picture only
-    // when `repaint`.
+    // when `repaint` and the frame differs from the one last repainted.
     void Preview(std::span<const LedColour> frame, bool repaint);
 
     ui::Control* SelectPanel() const { return selectPanel_; }
@@ -48,6 +48,7 @@ private:
     // The LED preview interface of each light control, looked up once at
     // binding: the light tick shows every frame through it.
     std::vector<LedPreviewControl*> previews_;
+    std::vector<LedColour> lastPainted_;
     bool switchesFound_ = false;
     ui::TabLayout* functionSwitch_ = nullptr;
     ui::TabLayout* keyFunctionSwitch_ = nullptr;

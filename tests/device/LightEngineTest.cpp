@@ -361,6 +361,29 @@ TEST_F(LightEngine, SwitchOffStopsFramesAndPreviewWhileEffectsGoOn)
     EXPECT_GT(window.Host().PaintCount(), paints);
 }
 
+TEST_F(LightEngine, AStaticColourRepaintsThePreviewOnlyWhenItChanges)
+{
+    ConnectCable("mouse", 4);
+    device->SetHostLighting(1);
+    device->SetWindowActive(1);
+    SetMode(kBaseStatic, 4, 0, {255, 0, 0});
+    auto tick = [&] {
+        Tick();
+        device->SendLightFrame();
+        Loop().RunPending(); // runs the repaint an invalidation asked for
+    };
+    tick();
+    const int paints = window.Host().PaintCount();
+
+    for (int i = 0; i < 50; ++i)
+        tick();
+    EXPECT_EQ(window.Host().PaintCount(), paints);
+
+    SetMode(kBaseStatic, 4, 0, {0, 0, 255});
+    tick();
+    EXPECT_EQ(window.Host().PaintCount(), paints + 1);
+}
+
 TEST_F(LightEngine, ThroughTheReceiverOnlyThePreviewIsRepaintedEvery500Ms)
 {
     SimFirmware& receiver = *devices.Plug("mouse-receiver");
