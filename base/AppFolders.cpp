@@ -55,6 +55,19 @@ void CreateFolders(const std::string& path, mode_t mode)
     }
 }
 
+// The folder with every missing level made (0700), handed back even when
+// that failed.
+std::string Created(std::string folder)
+{
+    CreateFolders(folder, 0700);
+    return folder;
+}
+
+std::string AppDataPath()
+{
+    return XdgFolder("XDG_DATA_HOME", ".local/share") + std::string(kProductFolder);
+}
+
 } // namespace
 
 std::string ProgramFolder()
@@ -79,29 +92,20 @@ std::string DefaultDataFolder()
 
 std::string AppDataFolder()
 {
-    std::string folder = XdgFolder("XDG_DATA_HOME", ".local/share") + std::string(kProductFolder);
-    CreateFolders(folder, 0700);
-    return folder;
+    return Created(AppDataPath());
 }
 
 std::string DeviceDataFolder(std::string_view folderName)
 {
-    std::string folder = AppDataFolder() + std::string(folderName) + "/";
-    CreateFolders(folder, 0700);
-    return folder;
+    return Created(AppDataPath() + std::string(folderName) + "/");
 }
 
 std::string ConfigFolder()
 {
-    std::string folder = XdgFolder("XDG_CONFIG_HOME", ".config") + std::string(kProductFolder);
-    CreateFolders(folder, 0700);
-    return folder;
+    return Created(XdgFolder("XDG_CONFIG_HOME", ".config") + std::string(kProductFolder));
 }
 
 std::string UpdateDataFolder()
 {
-    std::string folder =
-        XdgFolder("XDG_CACHE_HOME", ".cache") + std::string(kProductFolder) + "UpdateData/";
-    CreateFolders(folder, 0700);
-    return folder;
+    return Created(XdgFolder("XDG_CACHE_HOME", ".cache") + std::string(kProductFolder) + "UpdateData/");
 }
