@@ -17,12 +17,21 @@ using namespace std::chrono_literals;
 
 const std::string kMouseVendor = "sim:mouse&vid_320f&pid_7c1f&mi_01&col04";
 
-TEST(HidDeviceThreads, CloseFromAnotherThreadEndsAnUnlimitedRead)
-{
+// The vendor collection of a simulated mouse that echoes what it is sent,
+// open for reading and writing.
+class OpenEchoMouse : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        transport.PlugEchoProduct("mouse");
+        ASSERT_TRUE(device.Open(kMouseVendor, true, true, true, false));
+    }
     SimTransport transport;
-    transport.PlugEchoProduct("mouse");
     HidDevice device;
-    ASSERT_TRUE(device.Open(kMouseVendor, true, true, true, false));
+};
+
+TEST_F(OpenEchoMouse, CloseFromAnotherThreadEndsAnUnlimitedRead)
+{
     auto reader = std::async(std::launch::async, [&] {
         uint8_t buffer[64];
         size_t count = 1;
@@ -39,12 +48,8 @@ TEST(HidDeviceThreads, CloseFromAnotherThreadEndsAnUnlimitedRead)
     EXPECT_EQ(count, 0u);
 }
 
-TEST(HidDeviceThreads, WriterRunsWhileAReaderWaits)
+TEST_F(OpenEchoMouse, WriterRunsWhileAReaderWaits)
 {
-    SimTransport transport;
-    transport.PlugEchoProduct("mouse");
-    HidDevice device;
-    ASSERT_TRUE(device.Open(kMouseVendor, true, true, true, false));
     auto reader = std::async(std::launch::async, [&] {
         uint8_t buffer[64] = {};
         size_t count = 0;
@@ -77,12 +82,8 @@ TEST(HidDeviceThreads, CancelEndsABlockedHidrawRead)
     close(ends[1]);
 }
 
-TEST(HidDeviceThreads, UnplugEndsAnUnlimitedRead)
+TEST_F(OpenEchoMouse, UnplugEndsAnUnlimitedRead)
 {
-    SimTransport transport;
-    transport.PlugEchoProduct("mouse");
-    HidDevice device;
-    ASSERT_TRUE(device.Open(kMouseVendor, true, true, true, false));
     auto reader = std::async(std::launch::async, [&] {
         uint8_t buffer[64];
         size_t count = 0;
